@@ -1,0 +1,57 @@
+// The rules at full speed: the flood on a full board, and a whole level played without pauses.
+#include <benchmark/benchmark.h>
+
+#include "fake_view.h"
+#include "game.h"
+#include "water.h"
+
+namespace slcy {
+namespace {
+
+// Every cell a cross: 80 pieces, all connected, the flood visits each one.
+BoardState FullBoardOfCrosses() {
+    BoardState board;
+    board.PieceGrid.fill(MakeTile(kCross, 0));
+    board.SourceCell = {5, 4};
+    return board;
+}
+
+void BM_FloodFromSourceFullBoard(benchmark::State& state) {
+    BoardState board = FullBoardOfCrosses();
+    for (auto _ : state) {
+        FloodFromSource(board);
+        benchmark::DoNotOptimize(board.FloodGrid);
+    }
+}
+BENCHMARK(BM_FloodFromSourceFullBoard);
+
+// A board of tees: every turn changes which cells get water, so each move floods and animates.
+LevelRecord BoardOfTees() {
+    LevelRecord level;
+    for (int i = 0; i < kCellCount; ++i) level.Pieces[i] = MakeTile(kTee, i % 4);
+    level.Decor.fill(kDecorBackground);
+    level.StartColumn = 5;
+    level.StartRow = 4;
+    return level;
+}
+
+void BM_HundredMovesWithoutWaits(benchmark::State& state) {
+    testing::NullView view;
+    testing::InstantClock clock;
+    Game game(view, clock);
+    game.LevelCatalogue = {BoardOfTees()};
+    game.LevelCount = 1;
+    for (auto _ : state) {
+        game.StartLevel(1);
+        for (int move = 0; move < 100; ++move) {
+            const Cell s = game.Board.SourceCell;
+            game.boxMouseDown(move % 3 ? MouseButton::Left : MouseButton::Right,
+                              22 + 36 * (s.Column - 1) + 5, 22 + 36 * (s.Row - 1) + 5);
+        }
+        benchmark::DoNotOptimize(game.Board.WetGrid);
+    }
+}
+BENCHMARK(BM_HundredMovesWithoutWaits);
+
+}  // namespace
+}  // namespace slcy
