@@ -1,0 +1,41 @@
+// Sluicery 2.4: the program's entry. The windows are created one after the other, the main
+// window first: every dialog copies the main window's icon when it is made.
+#include <QApplication>
+
+#include "Allsolvd.h"
+#include "Endgame.h"
+#include "Giveup.h"
+#include "Main.h"
+#include "Restart.h"
+#include "Solved.h"
+#include "Tongdlg.h"
+#include "Toslow.h"
+#include "windows.h"
+
+using namespace slcy;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sluicery"));
+
+    TMainForm main_form;
+    MainForm = &main_form;
+    int& language = main_form.game().Language;
+    TEndGameDlg end_game(&main_form, language);
+    EndGameDlg = &end_game;
+    TRestartDlg restart(&main_form, language);
+    RestartDlg = &restart;
+    TSolvedDlg solved(&main_form, language);
+    SolvedDlg = &solved;
+    TTongueDlg tongue(&main_form, language);
+    TongueDlg = &tongue;
+    TToSlowDlg to_slow(&main_form, language);
+    ToSlowDlg = &to_slow;
+    TAllSolvedDlg all_solved(&main_form, language);
+    AllSolvedDlg = &all_solved;
+    TGiveUpDlg give_up(&main_form, language);
+    GiveUpDlg = &give_up;
+
+    main_form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,125 @@
+// The game's one window: the tool bar with its buttons and counters, the board, the solved
+// gauge and the level bar. It draws what the rules ask, and its handlers hand every event to
+// the rules.
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QToolButton>
+#include <QUrl>
+#include <QWidget>
+#include <memory>
+
+#include "board_drawing.h"
+#include "click_label.h"
+#include "clock.h"
+#include "countdown_timer.h"
+#include "game.h"
+#include "gauge.h"
+#include "level_scroll.h"
+#include "paint_box.h"
+#include "sound_player.h"
+#include "sprites.h"
+#include "view.h"
+
+namespace slcy {
+
+class TMainForm : public QWidget, public GameView {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    Game& game() { return game_; }
+    const BoardDrawing& drawing() const { return drawing_; }
+
+    // The controls, under the names the game has always used.
+    QFrame* ToolPanel;
+    QToolButton* NewGameBtn;
+    QToolButton* RestartBtn;
+    QToolButton* LoadBtn;
+    QToolButton* SaveBtn;
+    QToolButton* PauseBtn;
+    QToolButton* SoundBtn;
+    QToolButton* ExitBtn;
+    QFrame* Bevel2;
+    QWidget* Shape1;
+    QLabel* levellabel;
+    PaintBox* levelbox;
+    QFrame* Bevel1;
+    QWidget* tim;
+    QLabel* TimeLabel;
+    PaintBox* timbox;
+    QToolButton* TongueBtn;
+    QToolButton* RulesBtn;
+    QToolButton* InfoBtn;
+    QToolButton* WumpleBtn;
+    PaintBox* box;
+    SolvedGauge* gsol;
+    ClickLabel* PauseText;
+    QWidget* ScrollPanel;
+    QToolButton* sUpBtn;
+    LevelScrollBar* LevelScroll;
+    QToolButton* sDownBtn;
+    CountdownTimer* Timer;
+    SoundPlayer* waves;
+    QUrl WebLink;
+    bool WebLinkActive = true;
+
+    // --- GameView: what the rules ask of the window.
+    void DrawBackground() override;
+    void DrawCell(int column, int row) override;
+    void DrawTurnFrame(int column, int row, int kind, int frame) override;
+    void DrawWetMarker(int column, int row, int markerFrame) override;
+    void PresentDrawing() override;
+    void timboxPaint() override;
+    void levelboxPaint() override;
+    void RefreshCaptionAndGauge() override;
+    void ApplyLanguage() override;
+    void SetPauseBtnEnabled(bool enabled) override;
+    void SetPauseTextVisible(bool visible) override;
+    void SetLevelScrollMax(int maximum) override;
+    void SetLevelScrollPosition(int position) override;
+    void SetTimerEnabled(bool enabled) override;
+    void PlaySoundEffect(SoundId sound) override;
+    ModalResult ShowGiveUpDlg() override;
+    ModalResult ShowRestartDlg() override;
+    ModalResult ShowSolvedDlg() override;
+    ModalResult ShowToSlowDlg() override;
+    ModalResult ShowAllSolvedDlg() override;
+    void ShowErrorMessage(const std::string& text) override;
+
+    // Redraws the board, both counters, caption and gauge from the state.
+    void boxPaint();
+
+    // --- Handlers.
+    void FormCreate();
+    void boxMouseDown(Qt::MouseButton button, QPoint at);
+    void boxClick();
+    void TimerTimer();
+    void NewGameBtnClick();
+    void RestartBtnClick();
+    void Pause();
+    void sUpBtnClick();
+    void sDownBtnClick();
+    void LevelScrollScroll(int position);
+    void ExitBtnClick();
+    void WumpleBtnClick();
+    void TongueBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    QToolButton* MakeButton(QWidget* parent, const char* glyph, int images, QRect where,
+                            QSize glyphSize);
+
+    SpriteSheets sheets_;
+    BoardDrawing drawing_{sheets_};
+    SystemClock clock_;
+    Game game_{*this, clock_};
+    bool exposed_ = false;
+};
+
+}  // namespace slcy

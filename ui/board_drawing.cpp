@@ -1,0 +1,97 @@
+#include "board_drawing.h"
+
+namespace slcy {
+
+namespace {
+constexpr int kCell = 36;
+constexpr int kMarker = 12;
+constexpr int kMaskMarker = 6;   // black inside the disc, white outside
+constexpr int kWetMarker = 5;    // the full wet disc
+constexpr int kDigitWidth = 11, kDigitHeight = 20;
+constexpr int kBlankDigit = 10;
+constexpr int kSolvedFaceX = 122, kUnsolvedFaceX = 135, kFaceWidth = 13;
+}  // namespace
+
+BoardDrawing::BoardDrawing(const SpriteSheets& sheets) : sheets_(sheets) {
+    box.fill(Qt::black);
+    timbox.fill(Qt::black);
+    levelbox.fill(Qt::black);
+}
+
+void BoardDrawing::DrawBackground() {
+    CopyRect(box, {0, 0}, sheets_[BoardBackground], box.rect(), RasterOp::Copy);
+}
+
+// AND with the mask clears the disc, OR puts the marker picture into it; the marker strip is
+// black outside the disc and the mask white there, so nothing else changes.
+void BoardDrawing::DrawWetMarker(int column, int row, int markerFrame) {
+    const QPoint at = MarkerOrigin(column, row);
+    const QImage& strip = sheets_[WetMarkerStrip];
+    CopyRect(box, at, strip, {kMarker * kMaskMarker, 0, kMarker, kMarker}, RasterOp::And);
+    CopyRect(box, at, strip, {kMarker * markerFrame, 0, kMarker, kMarker}, RasterOp::Or);
+}
+
+void BoardDrawing::DrawPiecePicture(const BoardState& board, int column, int row, int kind,
+                                    int frame) {
+    const QPoint at = CellOrigin(column, row);
+    const bool wet = board.Wet(column, row);
+    if (kind >= kEndPiece && kind <= kCross) {
+        CopyRect(box, at, sheets_[PieceSheet], {kCell * frame, kCell * (kind - 1), kCell, kCell},
+                 RasterOp::Copy);
+        if (wet) DrawWetMarker(column, row, kWetMarker);
+        return;
+    }
+    // A piece without openings has no picture of its own: the background with a lone opening,
+    // dry or wet, shows that something stands there.
+    CopyRect(box, at, sheets_[BoardBackground], {at, QSize(kCell, kCell)}, RasterOp::Copy);
+    DrawWetMarker(column, row, wet ? kWetMarker : 0);
+}
+
+void BoardDrawing::DrawCell(const BoardState& board, int column, int row) {
+    const TileCode t = board.Piece(column, row);
+    const QPoint at = CellOrigin(column, row);
+    if (t != kEmptyCell) {
+        DrawPiecePicture(board, column, row, KindOf(t), 3 * OrientationOf(t));
+        return;
+    }
+    const int d = board.Decor(column, row);
+    if (d == kDecorBackground || d >= kDecorTileCount) {
+        CopyRect(box, at, sheets_[BoardBackground], {at, QSize(kCell, kCell)}, RasterOp::Copy);
+    } else {
+        CopyRect(box, at, sheets_[DecorSheet], {kCell * (d & 7), kCell * (d >> 3), kCell, kCell},
+                 RasterOp::Copy);
+    }
+}
+
+void BoardDrawing::DrawTurnFrame(const BoardState& board, int column, int row, int kind,
+                                 int frame) {
+    DrawPiecePicture(board, column, row, kind, frame);
+}
+
+// Three digits, leading zeros blank; the units digit always shows. Of a value above 999 only
+// the last three digits show.
+void BoardDrawing::PaintDigits(QImage& counter, SpriteSheet strip, int value) {
+    unsigned v = static_cast<unsigned>(value);
+    int digits[3];
+    for (int i = 2; i >= 0; --i) {
+        digits[i] = static_cast<int>(v % 10);
+        v /= 10;
+    }
+    bool leading = true;
+    for (int i = 0; i < 3; ++i) {
+        if (digits[i] != 0) leading = false;
+        const int cell = digits[i] == 0 && leading && i < 2 ? kBlankDigit : digits[i];
+        CopyRect(counter, {13 * i, 0}, sheets_[strip],
+                 {kDigitWidth * cell, 0, kDigitWidth, kDigitHeight}, RasterOp::Copy);
+    }
+}
+
+void BoardDrawing::PaintTime(int timeLeft) { PaintDigits(timbox, TimeDigitStrip, timeLeft); }
+
+void BoardDrawing::PaintLevel(int level, bool solved) {
+    PaintDigits(levelbox, LevelDigitStrip, level);
+    CopyRect(levelbox, {42, 0}, sheets_[LevelDigitStrip],
+             {solved ? kSolvedFaceX : kUnsolvedFaceX, 0, kFaceWidth, kDigitHeight}, RasterOp::Copy);
+}
+
+}  // namespace slcy
