@@ -1,13 +1,16 @@
 // Sluicery 2.4: the program's entry. The windows are created one after the other, the main
 // window first: every dialog copies the main window's icon when it is made.
 #include <QApplication>
+#include <QFileInfo>
 
 #include "Allsolvd.h"
 #include "Endgame.h"
 #include "Giveup.h"
+#include "Infodlg.h"
 #include "Main.h"
 #include "Restart.h"
 #include "Solved.h"
+#include "Splasher.h"
 #include "Tongdlg.h"
 #include "Toslow.h"
 #include "windows.h"
@@ -18,11 +21,18 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sluicery"));
 
-    TMainForm main_form;
+    // The program's own files lie beside it; a symbolic link to the program is followed.
+    const QString program_directory =
+        QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath() + '/';
+    TMainForm main_form(program_directory);
     MainForm = &main_form;
     int& language = main_form.game().Language;
+    TSplash splash(&main_form);
+    Splash = &splash;
     TEndGameDlg end_game(&main_form, language);
     EndGameDlg = &end_game;
+    TInfoDialog info(&main_form, language);
+    InfoDialog = &info;
     TRestartDlg restart(&main_form, language);
     RestartDlg = &restart;
     TSolvedDlg solved(&main_form, language);

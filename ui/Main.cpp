@@ -1,19 +1,23 @@
 #include "Main.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFont>
 #include <QMessageBox>
 #include <QScreen>
 
 #include "Allsolvd.h"
+#include "Endgame.h"
+#include "Infodlg.h"
+#include "Splasher.h"
 #include "Giveup.h"
 #include "Restart.h"
 #include "Solved.h"
 #include "Tongdlg.h"
 #include "Toslow.h"
 #include "glyphs.h"
+#include "show_effect.h"
 #include "texts.h"
 #include "windows.h"
 
@@ -62,9 +66,9 @@ QLabel* CounterLabel(QWidget* parent, QRect where, QColor colour) {
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+TMainForm::TMainForm(const QString& programDirectory, QWidget* parent) : QWidget(parent) {
     CreateControls();
-    FormCreate();
+    FormCreate(programDirectory);
 }
 
 TMainForm::~TMainForm() { waves->Stop(); }
@@ -157,6 +161,7 @@ void TMainForm::CreateControls() {
     connect(ExitBtn, &QToolButton::clicked, this, &TMainForm::ExitBtnClick);
     connect(WumpleBtn, &QToolButton::clicked, this, &TMainForm::WumpleBtnClick);
     connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
+    connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
     connect(sUpBtn, &QToolButton::clicked, this, &TMainForm::sUpBtnClick);
     connect(sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
@@ -164,9 +169,8 @@ void TMainForm::CreateControls() {
 
 // The start-up steps that concern the board: the level catalogue from the program's
 // directory, the selector's range, the all-solved flag and the stored level.
-void TMainForm::FormCreate() {
-    game_.LoadCatalogue(QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString() +
-                        "/");
+void TMainForm::FormCreate(const QString& programDirectory) {
+    game_.LoadCatalogue(programDirectory.toStdString());
     game_.SetLevelScrollRange();
     game_.ComputeAllSolvedFlag();
     game_.StartStoredLevel();
@@ -174,9 +178,49 @@ void TMainForm::FormCreate() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!entrance_played_) {
+        entrance_played_ = true;
+        PlayExplodingRectangles(frameGeometry());
+    }
     exposed_ = true;
     boxPaint();
+    // Where the window system activates windows late or never, the start dialogs still come.
+    QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
 }
+
+void TMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && FirstActivation)
+        QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+}
+
+// Only the first activation acts: the splash, the language choice if none was ever made, and
+// the texts. The countdown of the current level runs meanwhile.
+void TMainForm::FormActivate() {
+    if (!FirstActivation) return;
+    FirstActivation = false;
+    if (Splash) Splash->exec();
+    if (game_.Language == kLanguageNeverChosen && TongueDlg) TongueDlg->Execute();
+    ApplyLanguage();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TMainForm::FormCloseQuery() {
+    Timer->SetEnabled(false);
+    const bool may_close = EndGameDlg ? EndGameDlg->Execute() == ModalResult::Yes : true;
+    Timer->SetEnabled(true);
+    return may_close;
+}
+
+void TMainForm::FormClose() { Timer->SetEnabled(false); }
 
 // --- Drawing ------------------------------------------------------------------------------
 
@@ -318,6 +362,13 @@ void TMainForm::sUpBtnClick() { game_.sUpBtnClick(); }
 void TMainForm::sDownBtnClick() { game_.sDownBtnClick(); }
 void TMainForm::LevelScrollScroll(int position) { game_.LevelScrollScroll(position); }
 void TMainForm::ExitBtnClick() { close(); }
+
+// The countdown stands still while the information is read.
+void TMainForm::info() {
+    Timer->SetEnabled(false);
+    if (InfoDialog) InfoDialog->Execute();
+    Timer->SetEnabled(true);
+}
 
 // The countdown keeps running while the language is chosen.
 void TMainForm::TongueBtnClick() {

@@ -27,7 +27,8 @@ namespace slcy {
 class TMainForm : public QWidget, public GameView {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // `programDirectory` (ending in '/') is where the level catalogue and the help file are.
+    explicit TMainForm(const QString& programDirectory, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     Game& game() { return game_; }
@@ -65,6 +66,8 @@ public:
     SoundPlayer* waves;
     QUrl WebLink;
     bool WebLinkActive = true;
+    // Set when the window is made; the first activation clears it and runs the start dialogs.
+    bool FirstActivation = true;
 
     // --- GameView: what the rules ask of the window.
     void DrawBackground() override;
@@ -93,7 +96,7 @@ public:
     void boxPaint();
 
     // --- Handlers.
-    void FormCreate();
+    void FormCreate(const QString& programDirectory);
     void boxMouseDown(Qt::MouseButton button, QPoint at);
     void boxClick();
     void TimerTimer();
@@ -106,9 +109,16 @@ public:
     void ExitBtnClick();
     void WumpleBtnClick();
     void TongueBtnClick();
+    void info();
+    void FormActivate();
+    // Asks before the window closes; the countdown stands still while the question is open.
+    bool FormCloseQuery();
+    void FormClose();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
@@ -120,6 +130,7 @@ private:
     SystemClock clock_;
     Game game_{*this, clock_};
     bool exposed_ = false;
+    bool entrance_played_ = false;
 };
 
 }  // namespace slcy

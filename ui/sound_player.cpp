@@ -65,6 +65,7 @@ void SoundPlayer::Stop() {
 
 void SoundPlayer::Play(int n) {
     if (n < 1 || n > 4) return;
+    emit playRequested(n);
     const Wave& wave = waves_[n - 1];
     if (!wave.playable()) return;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();

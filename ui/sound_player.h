@@ -36,6 +36,10 @@ public:
     void Stop();
     const Wave& wave(int n) const { return waves_[n - 1]; }
 
+signals:
+    // Every request that reaches the player, whether or not a device can play it.
+    void playRequested(int n);
+
 private:
     std::array<Wave, 4> waves_;
     std::unique_ptr<QAudioSink> sink_;

@@ -3,7 +3,9 @@
 namespace slcy {
 
 TMainForm* MainForm = nullptr;
+TSplash* Splash = nullptr;
 TEndGameDlg* EndGameDlg = nullptr;
+TInfoDialog* InfoDialog = nullptr;
 TRestartDlg* RestartDlg = nullptr;
 TSolvedDlg* SolvedDlg = nullptr;
 TTongueDlg* TongueDlg = nullptr;

@@ -13,9 +13,13 @@ class TSolvedDlg;
 class TToSlowDlg;
 class TAllSolvedDlg;
 class TTongueDlg;
+class TSplash;
+class TInfoDialog;
 
 extern TMainForm* MainForm;
+extern TSplash* Splash;
 extern TEndGameDlg* EndGameDlg;
+extern TInfoDialog* InfoDialog;
 extern TRestartDlg* RestartDlg;
 extern TSolvedDlg* SolvedDlg;
 extern TTongueDlg* TongueDlg;

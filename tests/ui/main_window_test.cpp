@@ -1,0 +1,170 @@
+// The main window as the player meets it: presses on the board, the buttons, the texts.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "Main.h"
+#include "texts.h"
+
+namespace slcy {
+namespace {
+
+LevelRecord Level(std::initializer_list<std::tuple<int, int, int, int>> pieces, Cell start) {
+    LevelRecord level;
+    level.Decor.fill(kDecorBackground);
+    for (auto [c, r, kind, o] : pieces) level.Pieces[CellIndex(c, r)] = MakeTile(kind, o);
+    level.StartColumn = static_cast<std::uint8_t>(start.Column);
+    level.StartRow = static_cast<std::uint8_t>(start.Row);
+    return level;
+}
+
+// A window that keeps a copy of the board each time a frame is put on the screen.
+class CapturingWindow : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    std::vector<QImage> frames;
+    void PresentDrawing() override {
+        frames.push_back(drawing().box.copy());
+        TMainForm::PresentDrawing();
+    }
+};
+
+class MainWindow : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::unique_ptr<CapturingWindow> window;
+
+    void SetUp() override {
+        // Level 1: a cross at the start (1,1) joined to an end piece at (2,1); a dry bend at
+        // (10,1). Level 2: a straight pipe alone.
+        std::ofstream out(QDir(dir.path()).filePath("slcy.dat").toStdString(), std::ios::binary);
+        for (const LevelRecord& r :
+             {Level({{1, 1, kCross, 0}, {2, 1, kEndPiece, 2}, {10, 1, kBend, 0}}, {1, 1}),
+              Level({{4, 4, kStraight, 0}}, {4, 4})})
+            out.write(reinterpret_cast<const char*>(&r), sizeof r);
+        out.close();
+        window = std::make_unique<CapturingWindow>(dir.path() + '/');
+        window->show();
+        window->FirstActivation = false;  // no start dialogs in these tests
+        QCoreApplication::processEvents();
+    }
+    Game& game() { return window->game(); }
+    void PressAt(Qt::MouseButton button, int x, int y) {
+        QTest::mousePress(window->box, button, {}, QPoint(x, y));
+        QTest::mouseRelease(window->box, button, {}, QPoint(x, y));
+    }
+};
+
+TEST_F(MainWindow, ClientAreaIs500By366WithTheBoardBelowTheToolBar) {
+    EXPECT_EQ(window->size(), QSize(500, 366));
+    EXPECT_EQ(window->box->geometry(), QRect(0, 33, 500, 333));
+    EXPECT_EQ(window->gsol->geometry(), QRect(410, 163, 22, 180));
+    EXPECT_EQ(window->ScrollPanel->geometry(), QRect(450, 163, 22, 181));
+    EXPECT_EQ(window->LevelScroll->geometry(), QRect(0, 21, 22, 138));
+    EXPECT_EQ(window->PauseText->geometry(), QRect(68, 136, 265, 109));
+}
+
+TEST_F(MainWindow, PressesBetween22And381AreCells) {
+    QSignalSpy sounds(window->waves, &SoundPlayer::playRequested);
+    PressAt(Qt::MiddleButton, 381, 30);  // the dry bend in column 10: refused
+    ASSERT_EQ(sounds.count(), 1);
+    EXPECT_EQ(sounds.last().at(0).toInt(), 3);
+    PressAt(Qt::MiddleButton, 382, 30);
+    PressAt(Qt::MiddleButton, 21, 30);
+    PressAt(Qt::MiddleButton, 30, 21);
+    EXPECT_EQ(sounds.count(), 1);
+    PressAt(Qt::MiddleButton, 22 + 36, 22);  // the wet end piece at (2,1) becomes the source
+    EXPECT_EQ(game().Board.SourceCell, (Cell{2, 1}));
+}
+
+TEST_F(MainWindow, SoundsReachThePlayerOnlyWhileTheSoundButtonIsDown) {
+    QSignalSpy sounds(window->waves, &SoundPlayer::playRequested);
+    ASSERT_TRUE(window->SoundBtn->isChecked());
+    QTest::mouseClick(window->SoundBtn, Qt::LeftButton);
+    EXPECT_FALSE(window->SoundBtn->isChecked());
+    PressAt(Qt::LeftButton, 370, 30);  // dry
+    EXPECT_EQ(sounds.count(), 0);
+    QTest::mouseClick(window->SoundBtn, Qt::LeftButton);
+    PressAt(Qt::LeftButton, 370, 30);
+    EXPECT_EQ(sounds.count(), 1);
+}
+
+TEST_F(MainWindow, TurnAndWaterFramesArePresentedInOrder) {
+    window->frames.clear();
+    PressAt(Qt::LeftButton, 30, 30);  // turn the cross at the source: same openings, no water change
+    EXPECT_EQ(window->frames.size(), 2u);
+    window->frames.clear();
+    PressAt(Qt::RightButton, 22 + 36 + 5, 30);  // turn the end piece away: (1,1) dries
+    ASSERT_EQ(window->frames.size(), 2u + 6u);
+    // Every frame differs from the one before it in the cells that move.
+    for (size_t i = 1; i < window->frames.size(); ++i)
+        EXPECT_NE(window->frames[i], window->frames[i - 1]) << "frame " << i;
+}
+
+TEST_F(MainWindow, CountersGaugeAndCaptionFollowTheState) {
+    Entry(game().ProgressTable, 2) = 17;
+    window->RefreshCaptionAndGauge();
+    EXPECT_EQ(window->windowTitle(), "Sluicery 2.4");
+    EXPECT_EQ(window->gsol->toolTip(), "1 of 2 levels solved");
+    EXPECT_EQ(window->levelbox->toolTip(), "Level 1: unsolved");
+    game().ProgressPath = "/tmp/week1.slv";
+    game().Language = kGerman;
+    window->ApplyLanguage();
+    EXPECT_EQ(window->windowTitle(), "Sluicery 2.4 - Spiel week1.slv");
+    EXPECT_EQ(window->gsol->toolTip(), QString::fromUtf8("1 von 2 Stufen gelöst"));
+    EXPECT_EQ(window->levelbox->toolTip(), QString::fromUtf8("Stufe 1: ungelöst"));
+}
+
+TEST_F(MainWindow, LanguageReachesEveryHintLabelAndThePauseText) {
+    game().Language = kGerman;
+    window->ApplyLanguage();
+    EXPECT_EQ(window->NewGameBtn->toolTip(), "Ich fang ein neues Spiel an.");
+    EXPECT_EQ(window->SoundBtn->toolTip(), QString::fromUtf8("Die Geräusche mag ich nicht immer."));
+    EXPECT_EQ(window->sUpBtn->toolTip(), QString::fromUtf8("nächsthöhere ungelöste Stufe"));
+    EXPECT_EQ(window->TimeLabel->text(), "Zeit:");
+    EXPECT_EQ(window->levellabel->text(), "Stufe:");
+    EXPECT_EQ(window->TongueBtn->toolTip(), "I don't speak german.");
+    EXPECT_EQ(window->PauseText->text(), "Spiel angehalten! Linke Maustaste zum weitermachen.");
+    game().Language = 7;  // anything but 1 is English
+    window->ApplyLanguage();
+    EXPECT_EQ(window->NewGameBtn->toolTip(), "I want to play a new game.");
+    EXPECT_EQ(window->TimeLabel->text(), "Time:");
+    EXPECT_EQ(window->TongueBtn->toolTip(), "Ich spreche nicht englisch.");
+    EXPECT_EQ(window->InfoBtn->toolTip(), "Who did these WUMPLE GAME?");
+    EXPECT_EQ(window->SaveBtn->toolTip(), "Save often, save always.");
+}
+
+TEST_F(MainWindow, PauseShowsTheTextAndAClickOnItResumes) {
+    QTest::mouseClick(window->PauseBtn, Qt::LeftButton);
+    EXPECT_EQ(game().Board.PlayState, PlayState::Paused);
+    EXPECT_TRUE(window->PauseText->isVisible());
+    EXPECT_FALSE(window->PauseBtn->isEnabled());
+    QTest::mouseClick(window->PauseText, Qt::LeftButton);
+    EXPECT_EQ(game().Board.PlayState, PlayState::Running);
+    EXPECT_FALSE(window->PauseText->isVisible());
+}
+
+TEST_F(MainWindow, LevelBarButtonsAndSelectorChangeTheLevel) {
+    EXPECT_EQ(window->LevelScroll->maximum(), 2);
+    EXPECT_EQ(window->LevelScroll->value(), 2);
+    QTest::mouseClick(window->sUpBtn, Qt::LeftButton);
+    EXPECT_EQ(game().Board.CurrentLevel, 2);
+    EXPECT_EQ(window->LevelScroll->value(), 1);
+    window->LevelScroll->setFocus();
+    QTest::keyClick(window->LevelScroll, Qt::Key_Down);
+    EXPECT_EQ(game().Board.CurrentLevel, 1);
+}
+
+TEST_F(MainWindow, TheTimerCountsTheLevelDown) {
+    EXPECT_TRUE(window->Timer->isActive());
+    const int before = game().Board.TimeLeft;
+    window->TimerTimer();
+    EXPECT_EQ(game().Board.TimeLeft, before - 1);
+}
+
+}  // namespace
+}  // namespace slcy

@@ -1,0 +1,90 @@
+#include "Infodlg.h"
+
+#include "Main.h"
+#include "Tongdlg.h"
+#include "glyphs.h"
+#include "placement.h"
+#include "texts.h"
+#include "windows.h"
+
+namespace slcy {
+
+TInfoDialog::TInfoDialog(QWidget* mainWindow, const int& language)
+    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      main_window_(mainWindow),
+      language_(language) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    setFont(font);
+    setFixedSize(309, 322);
+    setModal(true);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(4, 4, 301, 197);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(8, 8, 101, 77);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/info.png")));
+
+    progname = new QLabel(QStringLiteral("Sluicery"), this);
+    progname->setGeometry(112, 8, 189, 25);
+    QFont title(QStringLiteral("Liberation Sans"));
+    title.setPixelSize(19);
+    title.setBold(true);
+    progname->setFont(title);
+    version = new QLabel(QStringLiteral("Version  2.4"), this);
+    version->setGeometry(112, 32, 189, 13);
+
+    Image4 = new QLabel(this);
+    Image4->setGeometry(36, 96, 37, 37);
+    if (mainWindow) Image4->setPixmap(mainWindow->windowIcon().pixmap(32, 32));
+
+    TongBtn = new QPushButton(this);
+    TongBtn->setGeometry(120, 290, 89, 27);
+    TongBtn->setIcon(GlyphIcon(QStringLiteral(":/glyphs/tongue.png")));
+    TongBtn->setIconSize({15, 15});
+    TongBtn->setAutoDefault(false);
+    connect(TongBtn, &QPushButton::clicked, this, &TInfoDialog::TongBtnClick);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setGeometry(216, 290, 89, 27);
+    OKBtn->setIcon(GlyphIcon(QStringLiteral(":/glyphs/check.png"), 2));
+    OKBtn->setIconSize({18, 18});
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { done(1); });
+}
+
+int TInfoDialog::Execute() {
+    setResult(0);
+    return exec();
+}
+
+void TInfoDialog::SetTexts() {
+    setWindowTitle(Tr(language_, "Info über ...", "Info about ..."));
+    TongBtn->setText(Tr(language_, "Sprache", "Tongue"));
+}
+
+void TInfoDialog::Activate() {
+    PlaceOverMainWindow(this, main_window_);
+    SetTexts();
+}
+
+void TInfoDialog::showEvent(QShowEvent* event) {
+    Activate();
+    OKBtn->setFocus();
+    QDialog::showEvent(event);
+}
+
+void TInfoDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activate();
+    QDialog::changeEvent(event);
+}
+
+void TInfoDialog::TongBtnClick() {
+    if (TongueDlg) TongueDlg->Execute();
+    SetTexts();
+    if (MainForm) MainForm->ApplyLanguage();
+}
+
+}  // namespace slcy
