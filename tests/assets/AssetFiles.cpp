@@ -1,0 +1,59 @@
+#include "AssetFiles.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace assettest {
+
+QString AssetPath(const QString& relative) { return QString(SLCY_ASSET_DIR) + "/" + relative; }
+
+QImage LoadPng(const QString& relative) {
+    QImage image(AssetPath(relative), "PNG");
+    EXPECT_FALSE(image.isNull()) << "cannot read " << relative.toStdString();
+    return image;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+PngHeader ReadPngHeader(const QString& relative) {
+    const QByteArray bytes = ReadFile(AssetPath(relative));
+    PngHeader h;
+    if (bytes.size() < 33 || !bytes.startsWith("\x89PNG\r\n\x1a\n")) return h;
+    auto be32 = [&](int at) {
+        return (std::uint32_t(std::uint8_t(bytes[at])) << 24) |
+               (std::uint32_t(std::uint8_t(bytes[at + 1])) << 16) |
+               (std::uint32_t(std::uint8_t(bytes[at + 2])) << 8) | std::uint8_t(bytes[at + 3]);
+    };
+    h.width = int(be32(16));
+    h.height = int(be32(20));
+    h.bitDepth = std::uint8_t(bytes[24]);
+    h.colourType = std::uint8_t(bytes[25]);
+    // Walk the chunks looking for tRNS, which would make palette entries transparent.
+    for (int at = 8; at + 8 <= bytes.size();) {
+        const int length = int(be32(at));
+        if (bytes.mid(at + 4, 4) == "tRNS") h.hasTransparencyChunk = true;
+        at += 12 + length;
+    }
+    return h;
+}
+
+int Distance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+bool IsBlack(QRgb c) { return (c & 0xFFFFFF) == 0; }
+
+bool IsSand(QRgb c) { return Distance(c, qRgb(0xC4, 0xBE, 0xAC)) <= 24; }
+
+bool IsCopper(QRgb c) {
+    return qRed(c) - qBlue(c) >= 60 && qRed(c) - qGreen(c) >= 30 && qRed(c) >= 90;
+}
+
+}  // namespace assettest

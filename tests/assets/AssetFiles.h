@@ -1,0 +1,29 @@
+// Reading the committed asset files, and the few colour questions the tests ask of them.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+namespace assettest {
+
+QString AssetPath(const QString& relative);
+// Loads a PNG from the source tree; fails the calling test if it cannot be read.
+QImage LoadPng(const QString& relative);
+QByteArray ReadFile(const QString& path);
+
+// What a PNG file says about itself in its header: 2 RGB, 3 palette, 6 RGBA, and so on.
+struct PngHeader {
+    int width = 0, height = 0, bitDepth = 0, colourType = -1;
+    bool hasTransparencyChunk = false;
+};
+PngHeader ReadPngHeader(const QString& relative);
+
+// Colour questions.
+int Distance(QRgb a, QRgb b);  // largest difference of one channel
+bool IsBlack(QRgb c);
+bool IsSand(QRgb c);    // the light sand ground round every piece
+bool IsCopper(QRgb c);  // the copper of a pipe stub: clearly red-brown, not sand or steel
+
+}  // namespace assettest

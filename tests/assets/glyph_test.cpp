@@ -1,0 +1,221 @@
+// Button glyphs, icons and pictures: sizes, and the key colour in the lower-left pixel that
+// the window turns transparent.
+#include <QSet>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "AssetFiles.h"
+
+using namespace assettest;
+
+namespace {
+
+struct Glyph {
+    const char* file;
+    int width, height;
+    bool twoImages;  // normal look, then the disabled look, side by side
+};
+
+const std::vector<Glyph> kGlyphs = {
+    {"glyphs/newgame.png", 18, 18, false},         {"glyphs/restart.png", 36, 18, true},
+    {"glyphs/load.png", 36, 18, true},             {"glyphs/save.png", 36, 18, true},
+    {"glyphs/pause.png", 18, 18, false},           {"glyphs/sound.png", 32, 16, true},
+    {"glyphs/exit.png", 18, 18, false},            {"glyphs/tongue.png", 15, 15, false},
+    {"glyphs/rules.png", 18, 18, false},           {"glyphs/info.png", 18, 18, false},
+    {"glyphs/wumple.png", 26, 20, false},          {"glyphs/sup.png", 26, 13, true},
+    {"glyphs/sdown.png", 26, 13, true},            {"glyphs/dlg_bomb.png", 18, 18, false},
+    {"glyphs/dlg_restart_yes.png", 36, 18, true},  {"glyphs/dlg_restart_no.png", 36, 18, true},
+    {"glyphs/dlg_door.png", 18, 18, false},        {"glyphs/dlg_smile.png", 17, 17, false},
+    {"glyphs/dlg_frown.png", 17, 17, false},       {"glyphs/dlg_cancel.png", 18, 18, false},
+    {"glyphs/check.png", 36, 18, true},            {"glyphs/flags_en.png", 53, 20, false},
+    {"glyphs/flags_de.png", 80, 20, false},
+};
+
+QRgb Opaque(QRgb c) { return c | 0xFF000000; }
+QRgb LowerLeft(const QImage& g) { return Opaque(g.pixel(0, g.height() - 1)); }
+
+bool IsKeyColour(QRgb c) {
+    return c == qRgb(0x80, 0x80, 0x00) || c == qRgb(0x00, 0xFF, 0xFF) || c == qRgb(0xC0, 0xC0, 0xC0);
+}
+
+// Share of the non-key pixels of the left image that `test` accepts.
+template <typename Test>
+double MotifShare(const QImage& g, int width, Test test) {
+    const QRgb key = LowerLeft(g);
+    int all = 0, hits = 0;
+    for (int y = 0; y < g.height(); ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = Opaque(g.pixel(x, y));
+            if (c == key) continue;
+            ++all;
+            hits += test(c);
+        }
+    }
+    return all ? double(hits) / all : 0;
+}
+
+bool Reddish(QRgb c) { return qRed(c) > 100 && qRed(c) > qGreen(c) + 50 && qRed(c) > qBlue(c) + 50; }
+bool Greenish(QRgb c) { return qGreen(c) > qRed(c) + 30 && qGreen(c) > qBlue(c) + 30; }
+bool Bluish(QRgb c) { return qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 10; }
+bool Yellowish(QRgb c) { return qRed(c) > 170 && qGreen(c) > 150 && qBlue(c) < 100; }
+bool Dark(QRgb c) { return qGray(c) < 70; }
+
+}  // namespace
+
+TEST(Glyphs, HaveTheirSizes) {
+    for (const Glyph& g : kGlyphs) {
+        EXPECT_EQ(LoadPng(g.file).size(), QSize(g.width, g.height)) << g.file;
+    }
+}
+
+TEST(Glyphs, AreOpaqueBitmapsOfAtMostSixteenColours) {
+    for (const Glyph& g : kGlyphs) {
+        const QImage image = LoadPng(g.file);
+        EXPECT_FALSE(image.hasAlphaChannel()) << g.file;
+        EXPECT_FALSE(ReadPngHeader(g.file).hasTransparencyChunk) << g.file;
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) colours.insert(Opaque(image.pixel(x, y)));
+        }
+        EXPECT_LE(colours.size(), 16) << g.file;
+    }
+}
+
+TEST(Glyphs, LowerLeftPixelHoldsAKeyColour) {
+    for (const Glyph& g : kGlyphs) EXPECT_TRUE(IsKeyColour(LowerLeft(LoadPng(g.file)))) << g.file;
+}
+
+TEST(Glyphs, KeyColourOnlySurroundsTheMotifAndNeverFallsInsideIt) {
+    // Every key-coloured pixel must be reachable from the glyph's border through key-coloured
+    // pixels: a key pixel walled in by the motif would be a hole punched into the picture.
+    for (const Glyph& g : kGlyphs) {
+        const QImage image = LoadPng(g.file);
+        const QRgb key = LowerLeft(image);
+        const int w = image.width(), h = image.height();
+        std::vector<char> reached(w * h, 0);
+        std::vector<QPoint> todo;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const bool border = x == 0 || y == 0 || x == w - 1 || y == h - 1 ||
+                                    (g.twoImages && (x == w / 2 - 1 || x == w / 2));
+                if (border && Opaque(image.pixel(x, y)) == key) {
+                    reached[y * w + x] = 1;
+                    todo.push_back({x, y});
+                }
+            }
+        }
+        while (!todo.empty()) {
+            const QPoint p = todo.back();
+            todo.pop_back();
+            for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                const QPoint q = p + d;
+                if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h || reached[q.y() * w + q.x()]) continue;
+                if (Opaque(image.pixel(q)) != key) continue;
+                reached[q.y() * w + q.x()] = 1;
+                todo.push_back(q);
+            }
+        }
+        int walledIn = 0, motif = 0;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const bool isKey = Opaque(image.pixel(x, y)) == key;
+                walledIn += isKey && !reached[y * w + x];
+                motif += !isKey;
+            }
+        }
+        EXPECT_EQ(walledIn, 0) << g.file;
+        EXPECT_GT(motif, w * h / 8) << g.file << " shows hardly anything";
+    }
+}
+
+TEST(Glyphs, DisabledLookIsGreyEmbossedOnTheKey) {
+    for (const Glyph& g : kGlyphs) {
+        if (!g.twoImages) continue;
+        const QImage image = LoadPng(g.file);
+        const QRgb key = LowerLeft(image);
+        int grey = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = g.width / 2; x < g.width; ++x) {
+                const QRgb c = Opaque(image.pixel(x, y));
+                EXPECT_TRUE(c == key || c == qRgb(128, 128, 128) || c == qRgb(255, 255, 255))
+                    << g.file << " " << x << "," << y;
+                grey += c == qRgb(128, 128, 128);
+            }
+        }
+        EXPECT_GT(grey, 10) << g.file;
+    }
+}
+
+TEST(Glyphs, MotifsWearTheirColours) {
+    auto share = [](const char* file, int width, auto test) { return MotifShare(LoadPng(file), width, test); };
+    EXPECT_GT(share("glyphs/newgame.png", 18, Dark), 0.5) << "a black bomb";
+    EXPECT_GT(share("glyphs/dlg_bomb.png", 18, Dark), 0.5) << "a black bomb";
+    EXPECT_GT(share("glyphs/restart.png", 18, Greenish), 0.6) << "a green arrow";
+    EXPECT_GT(share("glyphs/dlg_restart_yes.png", 18, Greenish), 0.6) << "a green arrow";
+    EXPECT_GT(share("glyphs/dlg_restart_no.png", 18, Reddish), 0.5) << "a red cross";
+    EXPECT_GT(share("glyphs/dlg_cancel.png", 18, Reddish), 0.5) << "a red X";
+    EXPECT_GT(share("glyphs/check.png", 18, Greenish), 0.6) << "a green check mark";
+    EXPECT_GT(share("glyphs/rules.png", 18, Reddish), 0.4) << "a red ball";
+    EXPECT_GT(share("glyphs/info.png", 18, Bluish), 0.4) << "a blue ball";
+    EXPECT_GT(share("glyphs/pause.png", 18, Bluish), 0.3) << "a blue cup";
+    EXPECT_GT(share("glyphs/exit.png", 18, Bluish), 0.3) << "a blue door";
+    EXPECT_GT(share("glyphs/dlg_door.png", 18, Bluish), 0.3) << "a blue door";
+    EXPECT_GT(share("glyphs/tongue.png", 15, Reddish), 0.5) << "red lips";
+    EXPECT_GT(share("glyphs/dlg_smile.png", 17, Yellowish), 0.5) << "a yellow face";
+    EXPECT_GT(share("glyphs/dlg_frown.png", 17, Greenish), 0.5) << "a green face";
+    EXPECT_GT(share("glyphs/wumple.png", 26, Bluish), 0.3) << "on a blue ground";
+    EXPECT_GT(share("glyphs/sup.png", 13, Greenish), 0.6) << "a green triangle";
+    EXPECT_GT(share("glyphs/sdown.png", 13, Greenish), 0.6) << "a green triangle";
+}
+
+TEST(Glyphs, LevelBarTrianglesPointUpAndDown) {
+    // A triangle is widest at its base: at the bottom when it points up.
+    auto widestRow = [](const char* file) {
+        const QImage g = LoadPng(file);
+        const QRgb key = LowerLeft(g);
+        int best = 0, bestRow = -1;
+        for (int y = 0; y < 13; ++y) {
+            int width = 0;
+            for (int x = 0; x < 13; ++x) width += Opaque(g.pixel(x, y)) != key;
+            if (width > best) best = width, bestRow = y;
+        }
+        return bestRow;
+    };
+    EXPECT_GT(widestRow("glyphs/sup.png"), 8);
+    EXPECT_LT(widestRow("glyphs/sdown.png"), 4);
+}
+
+TEST(Icons, ComeInFiveSizesOfOneMotif) {
+    for (int size : {32, 48, 64, 128, 256}) {
+        const QString file = QString("icons/slcy2_4-%1.png").arg(size);
+        const QImage icon = LoadPng(file);
+        EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+        // The ground is transparent; the green light sits in the middle of the box.
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        const QRgb light = icon.pixel(int(size * 12.0 / 32), int(size * 20.0 / 32));
+        EXPECT_EQ(qAlpha(light), 255) << size;
+        EXPECT_TRUE(Greenish(light)) << size;
+    }
+}
+
+TEST(Icons, WindowIconKeepsToSixteenColours) {
+    const PngHeader h = ReadPngHeader("icons/slcy2_4-32.png");
+    EXPECT_EQ(h.colourType, 3);
+    const QImage icon = LoadPng("icons/slcy2_4-32.png");
+    QSet<QRgb> colours;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) colours.insert(icon.pixel(x, y));
+    }
+    EXPECT_LE(colours.size(), 16);
+}
+
+TEST(Pictures, SplashIsTrueColourAndInfoPictureHasAPalette) {
+    EXPECT_EQ(LoadPng("pictures/splash.png").size(), QSize(200, 150));
+    EXPECT_EQ(ReadPngHeader("pictures/splash.png").colourType, 2);
+    const QImage info = LoadPng("pictures/info.png");
+    EXPECT_EQ(info.size(), QSize(100, 75));
+    const PngHeader h = ReadPngHeader("pictures/info.png");
+    EXPECT_EQ(h.colourType, 3);
+    EXPECT_EQ(h.bitDepth, 8);
+    EXPECT_LE(info.colorCount(), 256);
+}

@@ -1,0 +1,26 @@
+// Lettering from font files named by path, so that no font matching can change a pixel.
+#pragma once
+
+#include <QImage>
+#include <QPainterPath>
+#include <QString>
+
+namespace artgen {
+
+inline const QString kSerifBold = "/usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf";
+inline const QString kSansBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+inline const QString kSerifBoldDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf";
+
+// The outline of `text` at `pixelSize`, with its baseline at y 0 and starting at x 0.
+// Exits with a message when the font file is missing.
+QPainterPath TextPath(const QString& fontFile, double pixelSize, const QString& text);
+
+// The same, moved so that its ink is centred horizontally on `centreX` with the baseline at y.
+QPainterPath CentredText(const QString& fontFile, double pixelSize, const QString& text,
+                         double centreX, double baseline);
+
+// Paints the path as white letters with a glowing red outline, the way the game's title is
+// always shown. `glow` is the blur radius in pixels of `image`.
+void PaintGlowingTitle(QImage& image, const QPainterPath& path, double glow);
+
+}  // namespace artgen
