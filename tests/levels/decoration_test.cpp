@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "decor.h"
+#include "network.h"
+
+namespace slcy::levels::testing {
+namespace {
+
+LevelRecord EmptyBoard() {
+    LevelRecord level;
+    level.Decor.fill(kDecorBackground);
+    level.StartColumn = level.StartRow = 1;
+    return level;
+}
+
+void Lay(LevelRecord& level, const Picture& picture, int column, int row) {
+    for (std::size_t y = 0; y < picture.Tiles.size(); ++y)
+        for (std::size_t x = 0; x < picture.Tiles[y].size(); ++x)
+            level.Decor[CellIndex(column + static_cast<int>(x), row + static_cast<int>(y))] = picture.Tiles[y][x];
+}
+
+TEST(Decoration, NeverBreaksAPictureOnRandomBoards) {
+    for (int k = 0; k < 200; ++k) {
+        Random random(21, k);
+        LevelRecord level = MakeSolvedNetwork(random.Between(2, 70), random);
+        Decorate(level, random);
+        EXPECT_EQ(DecorProblem(level), "") << "board " << k;
+        for (int i = 0; i < kCellCount; ++i) {
+            EXPECT_LE(level.Decor[i], 63);
+            if (level.Pieces[i] != kEmptyCell) {
+                EXPECT_EQ(level.Decor[i], kDecorBackground);
+            }
+        }
+    }
+}
+
+TEST(Decoration, AnEmptyBoardGetsAtLeastOneMultiTilePicture) {
+    for (int k = 0; k < 20; ++k) {
+        Random random(22, k);
+        LevelRecord level = EmptyBoard();
+        level.Pieces[0] = MakeTile(kEndPiece, 0);
+        Decorate(level, random);
+        int picture_tiles = 0;
+        for (const Picture& picture : MultiTilePictures())
+            for (const auto& row : picture.Tiles)
+                for (std::uint8_t v : row)
+                    for (std::uint8_t d : level.Decor) picture_tiles += d == v;
+        EXPECT_GE(picture_tiles, 2) << "board " << k;
+    }
+}
+
+TEST(Decoration, AcceptsWholePicturesAgainstTheBoardEdge) {
+    LevelRecord level = EmptyBoard();
+    Lay(level, MultiTilePictures()[0], 8, 6);  // a 3 x 3 slab in the bottom right corner
+    Lay(level, MultiTilePictures()[4], 1, 1);  // the lying strip along the top
+    EXPECT_EQ(DecorProblem(level), "");
+}
+
+TEST(Decoration, ReportsASlabWithATileMissing) {
+    LevelRecord level = EmptyBoard();
+    Lay(level, MultiTilePictures()[1], 2, 2);
+    level.Decor[CellIndex(3, 3)] = kDecorBackground;
+    EXPECT_NE(DecorProblem(level), "");
+}
+
+TEST(Decoration, ReportsAPictureCutByAPiece) {
+    LevelRecord level = EmptyBoard();
+    Lay(level, MultiTilePictures()[2], 4, 4);
+    level.Pieces[CellIndex(5, 5)] = MakeTile(kCross, 0);
+    EXPECT_NE(DecorProblem(level), "");
+}
+
+TEST(Decoration, ReportsPicturesLaidOutOfOrder) {
+    LevelRecord level = EmptyBoard();
+    level.Decor[CellIndex(1, 1)] = 23;  // the metal's lower half above its upper half
+    level.Decor[CellIndex(1, 2)] = 15;
+    EXPECT_NE(DecorProblem(level), "");
+    LevelRecord marble = EmptyBoard();
+    marble.Decor[CellIndex(6, 6)] = 29;  // one marble tile alone
+    EXPECT_NE(DecorProblem(marble), "");
+}
+
+}  // namespace
+}  // namespace slcy::levels::testing

@@ -1,0 +1,63 @@
+// The shipped catalogue and its witnesses, and playing clicks on the engine itself.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "catalogue.h"
+#include "catalogue_file.h"
+#include "fake_view.h"
+#include "game.h"
+
+namespace slcy::levels::testing {
+
+inline constexpr int kShippedLevels = 500;
+inline constexpr std::uint64_t kShippedSeed = 2024;
+
+inline const std::vector<LevelRecord>& ShippedLevels() {
+    static const std::vector<LevelRecord> levels = ReadCatalogue(SLCY_SHIPPED_CATALOGUE).Levels;
+    return levels;
+}
+
+inline const std::vector<std::vector<Click>>& ShippedWitnesses() {
+    static const std::vector<std::vector<Click>> witnesses = [] {
+        std::vector<std::vector<Click>> read;
+        ReadWitnesses(SLCY_SHIPPED_WITNESSES, read);
+        return read;
+    }();
+    return witnesses;
+}
+
+// A game on a view that does nothing and a clock whose waits end at once.
+struct EngineGame {
+    slcy::testing::NullView view;
+    slcy::testing::InstantClock clock;
+    Game game{view, clock};
+
+    explicit EngineGame(const LevelRecord& level) {
+        game.LevelCatalogue.assign(1, level);
+        game.LevelCount = 1;
+        game.StartLevel(1);
+    }
+    // Presses the mouse in the middle of the cell; false when the piece was dry.
+    bool Press(const Click& click) {
+        if (!game.Board.Wet(click.At.Column, click.At.Row)) return false;
+        game.boxMouseDown(click.Button, 22 + 36 * (click.At.Column - 1) + 18,
+                          22 + 36 * (click.At.Row - 1) + 18);
+        return true;
+    }
+    bool Solved() const { return game.Board.PlayState == PlayState::Solved; }
+};
+
+// True when the clicks are accepted until the level is solved (the game ignores any after).
+inline bool EngineSolves(const LevelRecord& level, const std::vector<Click>& clicks) {
+    EngineGame play(level);
+    for (const Click& click : clicks) {
+        if (play.Solved()) break;
+        if (!play.Press(click)) return false;
+    }
+    return play.Solved();
+}
+
+}  // namespace slcy::levels::testing
