@@ -1,7 +1,6 @@
 #include "network.h"
 
 #include <array>
-#include <cmath>
 #include <vector>
 
 #include "puzzle.h"
@@ -36,7 +35,8 @@ std::array<bool, kCellCount> GrowPatch(int size, Random& random) {
                 touching += next >= 0 && in[next] ? 1 : 0;
             }
             if (touching == 0) continue;
-            const double w = std::pow(crowding, touching - 1);
+            double w = 1;
+            for (int k = 1; k < touching; ++k) w *= crowding;  // exact, unlike a library pow
             candidates.push_back(i);
             weights.push_back(w);
             total += w;

@@ -113,7 +113,8 @@ std::vector<Step> Plans(const Puzzle& puzzle, const Attempt& now) {
             ++lost;
             abandoned += trial.Distance(q) > 0;
         }
-        steps.push_back({trial, (trial.Clicks() - now.Clicks()) + kAbandonCharge * abandoned + kLostCharge * lost});
+        steps.push_back({trial, (trial.Clicks() - now.Clicks()) + kAbandonCharge * abandoned +
+                                    kLostCharge * lost});
     };
     for (int p = 0; p < n; ++p) {
         if (!now.Wet().test(p)) continue;
@@ -149,7 +150,9 @@ struct KeyHash {
     }
 };
 Key KeyOf(const Puzzle& puzzle, const Attempt& a) {
-    Key k{{0, 0, 0}, static_cast<int>(a.Wet()._Find_first())};
+    int first_wet = 0;
+    while (!a.Wet().test(first_wet)) ++first_wet;  // the part is named by its first piece
+    Key k{{0, 0, 0}, first_wet};
     for (int p = 0; p < puzzle.Count(); ++p)
         k.Words[p / 32] |= static_cast<std::uint64_t>(a.Pieces()[p]) << (2 * (p % 32));
     return k;
@@ -178,11 +181,15 @@ bool SolveTowards(const Puzzle& puzzle, const Orientations& goal, int beamWidth,
             }
             for (Step& step : Plans(puzzle, node.State)) {
                 const double cost = node.Cost + step.Cost;
-                const double priority = step.After.Solved() ? step.After.Clicks() - 1e6 : cost + kRemainingWeight * step.After.Off();
+                const double priority = step.After.Solved()
+                                            ? step.After.Clicks() - 1e6
+                                            : cost + kRemainingWeight * step.After.Off();
                 next.push_back({std::move(step.After), cost, priority});
             }
         }
-        std::sort(next.begin(), next.end(), [](const Node& a, const Node& b) { return a.Priority < b.Priority; });
+        // Stable, so that ties are broken the same way by every standard library.
+        std::stable_sort(next.begin(), next.end(),
+                         [](const Node& a, const Node& b) { return a.Priority < b.Priority; });
         std::unordered_set<Key, KeyHash> seen;
         beam.clear();
         for (Node& node : next) {
