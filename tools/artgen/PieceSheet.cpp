@@ -23,9 +23,9 @@ constexpr double kCentre = 18.0;
 constexpr double kBoxHalf = 13.0;
 constexpr double kBevel = 2.4;
 constexpr double kStubHalf = 4.0;
-constexpr double kFlangeHalf = 5.3;
-constexpr double kFlangeFrom = 12.0;
-constexpr double kFlangeTo = 15.0;
+constexpr double kFlangeHalf = 5.4;
+constexpr double kFlangeFrom = 13.6;
+constexpr double kFlangeTo = 15.9;
 
 // Openings of each kind at orientation 0, one bit per direction: Right, Up, Left, Down.
 constexpr std::array<int, kKinds + 1> kOpenings = {0, 0b0001, 0b0011, 0b0101, 0b0111, 0b1111};
@@ -85,10 +85,10 @@ Rgb SteelColour(const Piece& p, double u, double v) {
     // Rust: a few soft patches plus scattered specks; the cross is rusted much more.
     const double patch = p.rust.Fbm(u * 0.22 + 3.1, v * 0.22 - 1.7, 4);
     const double speck = p.specks.At(u * 1.1 + 11, v * 1.1 + 5);
-    const double patchAmount = SmoothStep(0.70 - 0.24 * p.rustiness, 0.77 - 0.24 * p.rustiness, patch);
+    const double patchAmount = SmoothStep(0.70 - 0.20 * p.rustiness, 0.77 - 0.20 * p.rustiness, patch);
     const double speckAmount = SmoothStep(0.84 - 0.14 * p.rustiness, 0.89 - 0.14 * p.rustiness, speck);
     const double rust = std::max(patchAmount * 0.85, speckAmount * 0.9);
-    const Rgb rustColour = Mix(Hex(0x7A3A18), Hex(0xB0652E), p.grain.At(u * 0.9 - 7, v * 0.9));
+    const Rgb rustColour = Mix(Hex(0x6A3316), Hex(0x9C5A30), p.grain.At(u * 0.9 - 7, v * 0.9));
     c = Mix(c, Hex(0x8A7060), 0.38 * p.rustiness);  // the cross's whole face is brown-tinged
     return Mix(c, rustColour, rust);
 }
