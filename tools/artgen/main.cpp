@@ -12,7 +12,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: artgen [--out DIR] [--preview-board FILE]\n"
+    "Usage: artgen [--out DIR] [--preview-board FILE [--only-preview]]\n"
     "\n"
     "Draws the sprite sheets, icons, button glyphs and pictures of the game.\n"
     "\n"
