@@ -1,0 +1,30 @@
+// The pictures of the help pages, cut from the game's own art: the sprite sheet of the pieces,
+// the strip of wet markers and the tool bar glyphs. Every picture is made the way the game
+// draws the board, so the pages show exactly what the player sees.
+#pragma once
+
+#include <QImage>
+#include <QList>
+
+namespace slcy::helppics {
+
+inline constexpr int kCell = 36;         // a cell of the board, a frame of the piece sheet
+inline constexpr int kMarker = 12;       // a cell of the wet-marker strip
+inline constexpr int kMarkerInset = 12;  // the marker lies this far in from the cell's corner
+inline constexpr int kWetCell = 5;       // the full wet disc
+inline constexpr int kMaskCell = 6;      // black inside the disc, white outside
+
+// A resting piece of kind 1..5 at orientation 0..3, as the sheet holds it.
+QImage RestingPiece(const QImage& pieces, int kind, int orientation);
+
+// A piece that carries water: the wet disc put over its opening through the mask.
+QImage WetPiece(const QImage& piece, const QImage& markers);
+
+// Pictures side by side, top-aligned.
+QImage Row(const QList<QImage>& pictures);
+
+// The normal look of a tool bar glyph: the first of its `images` side-by-side pictures, with
+// the colour of the glyph's lower-left pixel made transparent.
+QImage GlyphPicture(const QImage& glyph, int images);
+
+}  // namespace slcy::helppics
