@@ -1,0 +1,60 @@
+#include "log_header.h"
+
+namespace slcy {
+
+namespace {
+
+QString Hex(int value) {
+    return QStringLiteral("0x%1").arg(value, 4, 16, QLatin1Char('0'));
+}
+
+QString YesNo(bool value) {
+    return value ? QStringLiteral("YES") : QStringLiteral("NO");
+}
+
+// A label, a tab, the value.
+QString Row(const char* label, const QString& value) {
+    return QLatin1String(label) + QLatin1Char('\t') + value;
+}
+
+}  // namespace
+
+QStringList LogHeader(const LogFacts& f) {
+    const QString os = QStringLiteral("%1 %2.%3 (Build %4) %5")
+                           .arg(f.osName, QString::number(f.osMajor), QString::number(f.osMinor),
+                                QString::number(f.osBuild), f.osBuildText);
+    return {
+        QStringLiteral("="),
+        Row("!Log File:             ", f.logFile),
+        Row("!Date:                 ", f.date),
+        Row("!Operating System:      ", os),
+        Row("!SysLocale.DefaultLCID: ",
+            f.localeName + QStringLiteral(" (") + f.localeQtName + QLatin1Char(')')),
+        Row("!SysLocale.PriLangID:   ",
+            Hex(f.languageId) + QStringLiteral(" (") + f.languageName + QLatin1Char(')')),
+        Row("!SysLocale.SubLangID:   ",
+            Hex(f.territoryId) + QStringLiteral(" (") + f.territoryName + QLatin1Char(')')),
+        Row("!DecimalSeparator:      ", f.decimalSeparator),
+        QStringLiteral("-"),
+        Row("!EXE Path =          ", f.exePath),
+        Row("!EXE Version =       ", f.exeVersion),
+        Row("!Cmdline Param(s) =  ", f.parameters.join(QStringLiteral(" | "))),
+        Row("!Actual CmdLine =  ", f.actualCmdLine),
+        Row("!_RunDir =           ", f.runDir),
+        Row("!_ModuleName =       ", f.moduleName),
+        Row("!_ModuleDir =        ", f.moduleDir),
+        Row("!_ModulePath =        ", f.modulePath),
+        Row("!Module Version =       ", f.moduleVersion),
+        QStringLiteral("-"),
+        Row("!_hhInstalled =      ", YesNo(f.viewerInstalled)),
+        Row("!_hhVerStr =         ", f.viewerVersion),
+        Row("!_hhFriendlyVerStr = ", f.viewerFriendlyVersion),
+        QStringLiteral("-"),
+        Row("!_ieInstalled =      ", YesNo(f.rendererInstalled)),
+        Row("!_ieVerStr =         ", f.rendererVersion),
+        Row("!_ieFriendlyVerStr = ", f.rendererFriendlyVersion),
+        QStringLiteral("="),
+    };
+}
+
+}  // namespace slcy

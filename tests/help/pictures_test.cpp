@@ -1,0 +1,80 @@
+// helppics: the help pages' pictures are cut from the art exactly as the game draws it.
+#include "pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+namespace slcy::helppics {
+namespace {
+
+// A piece sheet whose every frame is filled with a colour naming its column and row.
+QImage NumberedSheet() {
+    QImage sheet(12 * kCell, 5 * kCell, QImage::Format_RGB32);
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 12; ++column)
+            for (int y = 0; y < kCell; ++y)
+                for (int x = 0; x < kCell; ++x)
+                    sheet.setPixel(column * kCell + x, row * kCell + y, qRgb(column, row, 7));
+    return sheet;
+}
+
+TEST(HelpPictures, ARestingPieceIsFrameThreeTimesItsOrientationInTheRowOfItsKind) {
+    const QImage tee = RestingPiece(NumberedSheet(), 4, 2);
+    ASSERT_EQ(tee.size(), QSize(kCell, kCell));
+    EXPECT_EQ(tee.pixel(0, 0), qRgb(6, 3, 7));
+    EXPECT_EQ(tee.pixel(35, 35), qRgb(6, 3, 7));
+    EXPECT_EQ(RestingPiece(NumberedSheet(), 1, 0).pixel(5, 5), qRgb(0, 0, 7));
+    EXPECT_EQ(RestingPiece(NumberedSheet(), 5, 3).pixel(5, 5), qRgb(9, 4, 7));
+}
+
+TEST(HelpPictures, AWetPieceChangesOnlyTheDiscOverItsOpening) {
+    QImage piece(kCell, kCell, QImage::Format_RGB32);
+    piece.fill(qRgb(200, 190, 170));
+    // A strip whose disc is the single pixel (5, 6) of each cell.
+    QImage markers(8 * kMarker, kMarker, QImage::Format_RGB32);
+    markers.fill(qRgb(0, 0, 0));
+    for (int x = kMaskCell * kMarker; x < (kMaskCell + 1) * kMarker; ++x)
+        for (int y = 0; y < kMarker; ++y) markers.setPixel(x, y, qRgb(255, 255, 255));
+    markers.setPixel(kMaskCell * kMarker + 5, 6, qRgb(0, 0, 0));
+    markers.setPixel(kWetCell * kMarker + 5, 6, qRgb(40, 250, 60));
+
+    const QImage wet = WetPiece(piece, markers);
+    for (int y = 0; y < kCell; ++y)
+        for (int x = 0; x < kCell; ++x) {
+            const bool disc = x == kMarkerInset + 5 && y == kMarkerInset + 6;
+            EXPECT_EQ(wet.pixel(x, y), disc ? qRgb(40, 250, 60) : qRgb(200, 190, 170))
+                << x << "," << y;
+        }
+}
+
+TEST(HelpPictures, AGlyphShowsItsFirstImageWithTheKeyColourTransparent) {
+    // Two 2 x 2 images side by side; the key colour is the lower-left pixel.
+    QImage glyph(4, 2, QImage::Format_RGB32);
+    glyph.fill(qRgb(10, 20, 30));
+    glyph.setPixel(0, 1, qRgb(0, 255, 255));
+    glyph.setPixel(1, 0, qRgb(0, 255, 255));
+    glyph.setPixel(2, 0, qRgb(99, 99, 99));
+
+    const QImage picture = GlyphPicture(glyph, 2);
+    ASSERT_EQ(picture.size(), QSize(2, 2));
+    EXPECT_EQ(qAlpha(picture.pixel(0, 1)), 0);
+    EXPECT_EQ(qAlpha(picture.pixel(1, 0)), 0);
+    EXPECT_EQ(picture.pixel(0, 0), qRgb(10, 20, 30));
+    EXPECT_EQ(picture.pixel(1, 1), qRgb(10, 20, 30));
+}
+
+TEST(HelpPictures, PicturesInARowStandSideBySide) {
+    QImage a(3, 2, QImage::Format_ARGB32);
+    a.fill(qRgb(1, 1, 1));
+    QImage b(4, 5, QImage::Format_ARGB32);
+    b.fill(qRgb(2, 2, 2));
+    const QImage row = Row({a, b});
+    ASSERT_EQ(row.size(), QSize(7, 5));
+    EXPECT_EQ(row.pixel(2, 1), qRgb(1, 1, 1));
+    EXPECT_EQ(row.pixel(3, 4), qRgb(2, 2, 2));
+    EXPECT_EQ(qAlpha(row.pixel(0, 4)), 0);
+}
+
+}  // namespace
+}  // namespace slcy::helppics

@@ -1,0 +1,125 @@
+// The viewer: which topic the rules button gets, one window for all requests, closing it, and
+// the viewer's own page for what the help file does not hold.
+#include <QTextBrowser>
+
+#include "help_fixture.h"
+
+namespace slcy {
+namespace {
+
+class HelpViewerTest : public HelpFixture {
+  protected:
+    void SetUp() override { StartHelp(); }
+
+    // What the main window's rules button asks for.
+    static void PressRules(int language) { HelpContext(RulesContext(language)); }
+
+    static QString ShownPage() {
+        return OpenHelpViewer() ? OpenHelpViewer()->browser()->source().fileName() : QString();
+    }
+};
+
+TEST_F(HelpViewerTest, EnglishRulesAreTopicTwo) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    ASSERT_EQ(VisibleViewers().size(), 1);
+    EXPECT_EQ(ShownPage(), QStringLiteral("en.html"));
+    EXPECT_FALSE(OpenHelpViewer()->showingNotFound());
+    EXPECT_TRUE(OpenHelpViewer()->windowTitle().contains(QStringLiteral("Rules")));
+}
+
+TEST_F(HelpViewerTest, GermanRulesAreTopicOne) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(1);
+    EXPECT_EQ(ShownPage(), QStringLiteral("de.html"));
+    EXPECT_TRUE(OpenHelpViewer()->windowTitle().contains(QStringLiteral("Spielregeln")));
+}
+
+TEST_F(HelpViewerTest, ALanguageNeverChosenShowsTheEnglishRules) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(-1);
+    EXPECT_EQ(ShownPage(), QStringLiteral("en.html"));
+}
+
+TEST_F(HelpViewerTest, AfterSwitchingToGermanTheOpenViewerTurnsToTopicOne) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    HelpViewer* first = OpenHelpViewer();
+    PressRules(1);
+    EXPECT_EQ(OpenHelpViewer(), first);
+    EXPECT_EQ(VisibleViewers().size(), 1);
+    EXPECT_EQ(ShownPage(), QStringLiteral("de.html"));
+}
+
+TEST_F(HelpViewerTest, RepeatedRequestsShowOneViewer) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    PressRules(0);
+    PressRules(0);
+    EXPECT_EQ(VisibleViewers().size(), 1);
+}
+
+TEST_F(HelpViewerTest, ARequestBringsAClosedOrMinimisedViewerBack) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    OpenHelpViewer()->close();
+    EXPECT_TRUE(VisibleViewers().isEmpty());
+    PressRules(0);
+    EXPECT_EQ(VisibleViewers().size(), 1);
+    OpenHelpViewer()->showMinimized();
+    PressRules(1);
+    EXPECT_FALSE(OpenHelpViewer()->isMinimized());
+}
+
+TEST_F(HelpViewerTest, TheViewerBelongsToNoGameWindowAndNeverKeepsTheGameRunning) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    EXPECT_EQ(OpenHelpViewer()->parentWidget(), nullptr);
+    EXPECT_TRUE(OpenHelpViewer()->isWindow());
+    EXPECT_FALSE(OpenHelpViewer()->testAttribute(Qt::WA_QuitOnClose));
+}
+
+TEST_F(HelpViewerTest, CloseAllClosesTheViewer) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    HHCloseAll();
+    EXPECT_EQ(OpenHelpViewer(), nullptr);
+    EXPECT_TRUE(VisibleViewers().isEmpty());
+}
+
+TEST_F(HelpViewerTest, FreeingTheHelpSystemAtQuitClosesTheViewer) {
+    {
+        THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+        PressRules(1);
+    }
+    EXPECT_EQ(OpenHelpViewer(), nullptr);
+}
+
+TEST_F(HelpViewerTest, AMissingHelpFileShowsTheNotFoundPageAndNoMessageBox) {
+    THookHelpSystem help(ProgramDirectory() + QLatin1String(kHelpFileName), QString(), kHostViewer);
+    PressRules(0);
+    ASSERT_EQ(VisibleViewers().size(), 1);
+    EXPECT_TRUE(OpenHelpViewer()->showingNotFound());
+    EXPECT_TRUE(OpenHelpViewer()->browser()->toPlainText().contains(QStringLiteral("not found")));
+    EXPECT_TRUE(messageBoxes.shown.isEmpty());
+}
+
+TEST_F(HelpViewerTest, ATopicTheFileDoesNotHoldShowsTheNotFoundPage) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    HelpContext(7);
+    EXPECT_TRUE(OpenHelpViewer()->showingNotFound());
+    EXPECT_TRUE(OpenHelpViewer()->browser()->toPlainText().contains(QStringLiteral("7")));
+    EXPECT_TRUE(messageBoxes.shown.isEmpty());
+}
+
+TEST_F(HelpViewerTest, TheRulesComeBackAfterTheNotFoundPage) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    HelpContext(7);
+    PressRules(0);
+    EXPECT_FALSE(OpenHelpViewer()->showingNotFound());
+    EXPECT_TRUE(OpenHelpViewer()->browser()->toPlainText().contains(QStringLiteral("How to play")));
+}
+
+}  // namespace
+}  // namespace slcy
