@@ -6,6 +6,7 @@
 #include "Allsolvd.h"
 #include "Endgame.h"
 #include "Giveup.h"
+#include "hh_funcs.h"
 #include "Infodlg.h"
 #include "Main.h"
 #include "Restart.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     // The program's own files lie beside it; a symbolic link to the program is followed.
     const QString program_directory =
         QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath() + '/';
+    HelpUnitsInitialise(program_directory, QCoreApplication::arguments());
     TMainForm main_form(program_directory);
     MainForm = &main_form;
     int& language = main_form.game().Language;
@@ -47,5 +49,7 @@ int main(int argc, char* argv[]) {
     GiveUpDlg = &give_up;
 
     main_form.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    HelpUnitsFinalise();
+    return status;
 }

@@ -24,16 +24,22 @@ CatalogueRead ReadCatalogue(const std::string& path) {
         result.Error = errno != 0 ? errno : ENOENT;
         return result;
     }
+    return ReadCatalogue(file.get());
+}
+
+CatalogueRead ReadCatalogue(std::FILE* file) {
+    CatalogueRead result;
     result.Levels.reserve(kMaxLevels);
     LevelRecord record;
+    errno = 0;
     while (static_cast<int>(result.Levels.size()) < kMaxLevels &&
-           std::fread(&record, 1, sizeof record, file.get()) == sizeof record) {
+           std::fread(&record, 1, sizeof record, file) == sizeof record) {
         result.Levels.push_back(record);
     }
     if (result.Levels.empty()) {
         // A directory opens but cannot be read; an empty or short file reads fine but holds
         // no level. Either way there is nothing to play.
-        result.Error = std::ferror(file.get()) && errno != 0 ? errno : ENODATA;
+        result.Error = std::ferror(file) && errno != 0 ? errno : ENODATA;
     }
     return result;
 }

@@ -2,6 +2,7 @@
 // program. The records are never changed after loading; play works on a copy.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct CatalogueRead {
 // dropped. A file that cannot be opened or read, or that holds no whole record, gives no
 // levels and a non-zero Error.
 CatalogueRead ReadCatalogue(const std::string& path);
+// The same from a file already open for reading.
+CatalogueRead ReadCatalogue(std::FILE* file);
 
 // The message shown when the catalogue cannot be used, in the player's language.
 std::string MissingCatalogueMessage(bool german, const std::string& programDirectory, int error);

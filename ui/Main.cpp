@@ -17,6 +17,11 @@
 #include "Tongdlg.h"
 #include "Toslow.h"
 #include "glyphs.h"
+#include "hh_funcs.h"
+#include "progress_flow.h"
+#include "settings_keys.h"
+#include "settings_store.h"
+#include "window_placement.h"
 #include "show_effect.h"
 #include "texts.h"
 #include "windows.h"
@@ -71,7 +76,14 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent) : QWidget
     FormCreate(programDirectory);
 }
 
-TMainForm::~TMainForm() { waves->Stop(); }
+TMainForm::~TMainForm() { FormDestroy(); }
+
+void TMainForm::FormDestroy() {
+    StoreMainWindowPlacement(this);
+    waves->Stop();
+    game_.LevelCatalogue.clear();
+    game_.LevelCatalogue.shrink_to_fit();
+}
 
 QToolButton* TMainForm::MakeButton(QWidget* parent, const char* glyph, int images, QRect where,
                                    QSize glyphSize) {
@@ -162,21 +174,40 @@ void TMainForm::CreateControls() {
     connect(WumpleBtn, &QToolButton::clicked, this, &TMainForm::WumpleBtnClick);
     connect(TongueBtn, &QToolButton::clicked, this, &TMainForm::TongueBtnClick);
     connect(InfoBtn, &QToolButton::clicked, this, &TMainForm::info);
+    connect(RulesBtn, &QToolButton::clicked, this, &TMainForm::rules);
+    connect(SaveBtn, &QToolButton::clicked, this, &TMainForm::SaveBtnClick);
+    connect(LoadBtn, &QToolButton::clicked, this, &TMainForm::LoadBtnClick);
     connect(sUpBtn, &QToolButton::clicked, this, &TMainForm::sUpBtnClick);
     connect(sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
 }
 
-// The start-up steps that concern the board: the level catalogue from the program's
-// directory, the selector's range, the all-solved flag and the stored level.
+// The start-up steps, in their order: the language first, so that every message of the start
+// speaks it; then the help, the level, the progress file, the catalogue; the board last.
 void TMainForm::FormCreate(const QString& programDirectory) {
-    game_.LoadCatalogue(programDirectory.toStdString());
+    FirstActivation = true;
+    game_.ProgramDirectory = programDirectory.toStdString();
+    game_.Language = GetSettingInt(kSettingsSection, kLanguageKey, kLanguageDefault);
+    setFixedSize(500, ToolPanel->height() + 333);
+    gsol->move(gsol->x(), ToolPanel->height() + 130);
+    ScrollPanel->move(450, ToolPanel->height() + 130);
+    help_system_ = std::make_unique<THookHelpSystem>(programDirectory + kHelpFileName, QString(),
+                                                     kHostViewer);
+    game_.Board.CurrentLevel = GetSettingInt(kSettingsSection, kLevelKey, kLevelDefault);
+    game_.ProgressPath = GetSettingText(kSettingsSection, kProgressPathKey, {}).toStdString();
+    ReadStartupProgress(game_, prompts_);
+    game_.LoadCatalogue(game_.ProgramDirectory);
     game_.SetLevelScrollRange();
     game_.ComputeAllSolvedFlag();
+    // Overruled by the stored placement when the window is shown.
+    move(GetSettingInt(kSettingsSection, kLeftKey, kLeftDefault),
+         GetSettingInt(kSettingsSection, kTopKey, kTopDefault));
+    SoundBtn->setChecked(GetSettingBool(kSettingsSection, kSoundKey, kSoundDefault));
     game_.StartStoredLevel();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
+    RestoreMainWindowPlacement(this);
     QWidget::showEvent(event);
     if (!entrance_played_) {
         entrance_played_ = true;
@@ -220,7 +251,16 @@ bool TMainForm::FormCloseQuery() {
     return may_close;
 }
 
-void TMainForm::FormClose() { Timer->SetEnabled(false); }
+void TMainForm::FormClose() {
+    Timer->SetEnabled(false);
+    SaveProgressFile(game_, *this, prompts_);
+    PutSettingBool(kSettingsSection, kSoundKey, SoundBtn->isChecked());
+    PutSettingInt(kSettingsSection, kLevelKey, game_.Board.CurrentLevel);
+    PutSettingInt(kSettingsSection, kLanguageKey, game_.Language);
+    PutSettingText(kSettingsSection, kProgressPathKey, QString::fromStdString(game_.ProgressPath));
+    help_system_.reset();  // closes the viewer and hands the help requests back
+    HHCloseAll();
+}
 
 // --- Drawing ------------------------------------------------------------------------------
 
@@ -367,6 +407,27 @@ void TMainForm::ExitBtnClick() { close(); }
 void TMainForm::info() {
     Timer->SetEnabled(false);
     if (InfoDialog) InfoDialog->Execute();
+    Timer->SetEnabled(true);
+}
+
+// The rules open in a window of their own: the countdown stops only for the moment of the
+// request and runs on while they are read.
+void TMainForm::rules() {
+    Timer->SetEnabled(false);
+    HelpContext(RulesContext(game_.Language));
+    Timer->SetEnabled(true);
+}
+
+// The countdown stands still while a file is chosen.
+void TMainForm::SaveBtnClick() {
+    Timer->SetEnabled(false);
+    SaveProgressFile(game_, *this, prompts_);
+    Timer->SetEnabled(true);
+}
+
+void TMainForm::LoadBtnClick() {
+    Timer->SetEnabled(false);
+    LoadProgressFile(game_, *this, prompts_);
     Timer->SetEnabled(true);
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "board_drawing.h"
+#include "file_prompts.h"
 #include "click_label.h"
 #include "clock.h"
 #include "countdown_timer.h"
@@ -23,6 +24,8 @@
 #include "view.h"
 
 namespace slcy {
+
+class THookHelpSystem;
 
 class TMainForm : public QWidget, public GameView {
     Q_OBJECT
@@ -110,10 +113,15 @@ public:
     void WumpleBtnClick();
     void TongueBtnClick();
     void info();
+    void rules();
+    void SaveBtnClick();
+    void LoadBtnClick();
     void FormActivate();
     // Asks before the window closes; the countdown stands still while the question is open.
     bool FormCloseQuery();
     void FormClose();
+    // Stores the window's place and lets go of the levels.
+    void FormDestroy();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -129,6 +137,8 @@ private:
     BoardDrawing drawing_{sheets_};
     SystemClock clock_;
     Game game_{*this, clock_};
+    FilePrompts prompts_{this};
+    std::unique_ptr<THookHelpSystem> help_system_;
     bool exposed_ = false;
     bool entrance_played_ = false;
 };
