@@ -70,11 +70,14 @@ void RestoreMainWindowPlacement(QWidget* window) {
 }
 
 PlacementRecord PlacementOf(const QWidget* window) {
+    return PlacementOf(window, window->frameGeometry());
+}
+
+PlacementRecord PlacementOf(const QWidget* window, const QRect& frame) {
     const Qt::WindowStates states = window->windowState();
     const ShowState show = states.testFlag(Qt::WindowMinimized)   ? ShowState::Minimized
                            : states.testFlag(Qt::WindowMaximized) ? ShowState::Maximized
                                                                   : ShowState::Normal;
-    const QRect frame = window->frameGeometry();
     QRect outer = frame;
     const QRect normal = window->normalGeometry();
     if (show != ShowState::Normal && normal.isValid()) {
@@ -88,8 +91,12 @@ PlacementRecord PlacementOf(const QWidget* window) {
 }
 
 void StoreMainWindowPlacement(const QWidget* window) {
+    if (window) StoreMainWindowPlacement(window, window->frameGeometry());
+}
+
+void StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame) {
     if (!window) return;
-    PutSettingText(kSettingsSection, kPlacementKey, PlacementText(PlacementOf(window)));
+    PutSettingText(kSettingsSection, kPlacementKey, PlacementText(PlacementOf(window, lastFrame)));
     DropSetting(kSettingsSection, kOldColorKey);
     DropSetting(kSettingsSection, kOldFontKey);
 }

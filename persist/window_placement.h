@@ -54,8 +54,12 @@ void RestoreMainWindowPlacement(QWidget* window);
 // Writes "MainForm" for `window` and removes "MainFormColor" and "MainFormFont". Call it
 // while the window still exists, before it is destroyed.
 void StoreMainWindowPlacement(const QWidget* window);
+// The same with the outer rectangle the window had when it was last shown: a window that has
+// been closed no longer has a frame to measure.
+void StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame);
 
 // The PlacementText fields of `window` as it stands now.
 PlacementRecord PlacementOf(const QWidget* window);
+PlacementRecord PlacementOf(const QWidget* window, const QRect& frame);
 
 }  // namespace slcy

@@ -79,7 +79,7 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent) : QWidget
 TMainForm::~TMainForm() { FormDestroy(); }
 
 void TMainForm::FormDestroy() {
-    StoreMainWindowPlacement(this);
+    StoreMainWindowPlacement(this, isVisible() ? frameGeometry() : last_frame_);
     waves->Stop();
     game_.LevelCatalogue.clear();
     game_.LevelCatalogue.shrink_to_fit();
@@ -235,7 +235,13 @@ void TMainForm::FormActivate() {
     ApplyLanguage();
 }
 
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (isVisible()) last_frame_ = frameGeometry();
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
+    last_frame_ = frameGeometry();
     if (!FormCloseQuery()) {
         event->ignore();
         return;

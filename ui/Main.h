@@ -127,6 +127,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void CreateControls();
@@ -139,6 +140,7 @@ private:
     Game game_{*this, clock_};
     FilePrompts prompts_{this};
     std::unique_ptr<THookHelpSystem> help_system_;
+    QRect last_frame_;  // the outer rectangle while the window was last on the screen
     bool exposed_ = false;
     bool entrance_played_ = false;
 };
