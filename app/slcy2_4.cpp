@@ -2,6 +2,7 @@
 // window first: every dialog copies the main window's icon when it is made.
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "Allsolvd.h"
 #include "Endgame.h"
@@ -17,6 +18,19 @@
 #include "windows.h"
 
 using namespace slcy;
+
+namespace {
+// For timing the start-up as a whole: with SLCY_QUIT_AFTER_FIRST_PAINT set, the program ends
+// as soon as the board has been painted for the first time.
+class QuitAfterFirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -47,6 +61,10 @@ int main(int argc, char* argv[]) {
     AllSolvedDlg = &all_solved;
     TGiveUpDlg give_up(&main_form, language);
     GiveUpDlg = &give_up;
+
+    QuitAfterFirstPaint quit_after_first_paint;
+    if (qEnvironmentVariableIsSet("SLCY_QUIT_AFTER_FIRST_PAINT"))
+        main_form.box->installEventFilter(&quit_after_first_paint);
 
     main_form.show();
     const int status = QApplication::exec();

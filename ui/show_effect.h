@@ -11,7 +11,7 @@ QRect ExplodingRectangleStep(QPoint from, QRect to, int i, int steps);
 
 // Plays the effect where the window system lets a program draw a short-lived outline window
 // over the desktop (X11); elsewhere (offscreen, Wayland) it does nothing. Takes about a
-// quarter of a second.
+// twentieth of a second.
 void PlayExplodingRectangles(QRect target);
 
 }  // namespace slcy

@@ -1,0 +1,117 @@
+// The drawing as the player sees it: a whole repaint of the board, and one turn with its
+// water change drawn into the board image (the pauses between frames left out). And how much
+// processor a 50 ms pause between animation frames takes.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "board_drawing.h"
+#include "clock.h"
+#include "fake_view.h"
+#include "game.h"
+#include "sprites.h"
+
+namespace slcy {
+namespace {
+
+// A view that draws into the board image exactly as the window does, and nothing else.
+class DrawingView final : public GameView {
+public:
+    explicit DrawingView(const SpriteSheets& sheets) : drawing(sheets) {}
+    Game* game = nullptr;
+    BoardDrawing drawing;
+
+    void DrawBackground() override { drawing.DrawBackground(); }
+    void DrawCell(int c, int r) override { drawing.DrawCell(game->Board, c, r); }
+    void DrawTurnFrame(int c, int r, int k, int f) override {
+        drawing.DrawTurnFrame(game->Board, c, r, k, f);
+    }
+    void DrawWetMarker(int c, int r, int f) override { drawing.DrawWetMarker(c, r, f); }
+    void PresentDrawing() override {}
+    void timboxPaint() override { drawing.PaintTime(game->Board.TimeLeft); }
+    void levelboxPaint() override { drawing.PaintLevel(game->Board.CurrentLevel, false); }
+    void RefreshCaptionAndGauge() override { levelboxPaint(); }
+    void ApplyLanguage() override { timboxPaint(); }
+    void SetPauseBtnEnabled(bool) override {}
+    void SetPauseTextVisible(bool) override {}
+    void SetLevelScrollMax(int) override {}
+    void SetLevelScrollPosition(int) override {}
+    void SetTimerEnabled(bool) override {}
+    void PlaySoundEffect(SoundId) override {}
+    ModalResult ShowGiveUpDlg() override { return ModalResult::Yes; }
+    ModalResult ShowRestartDlg() override { return ModalResult::Yes; }
+    ModalResult ShowSolvedDlg() override { return ModalResult::OK; }
+    ModalResult ShowToSlowDlg() override { return ModalResult::OK; }
+    ModalResult ShowAllSolvedDlg() override { return ModalResult::OK; }
+    void ShowErrorMessage(const std::string&) override {}
+};
+
+// Half the board in tees around the start: turning the start piece wets and dries many cells.
+LevelRecord BusyBoard() {
+    LevelRecord level;
+    level.Decor.fill(kDecorBackground);
+    for (int i = 0; i < kCellCount; ++i) {
+        level.Pieces[i] = i % 2 ? MakeTile(kTee, i % 4) : kEmptyCell;
+        if (i % 5 == 0) level.Decor[i] = static_cast<std::uint8_t>(i % 64);
+    }
+    level.Pieces[CellIndex(5, 4)] = MakeTile(kCross, 0);
+    level.StartColumn = 5;
+    level.StartRow = 4;
+    return level;
+}
+
+void BM_FullBoardRepaint(benchmark::State& state) {
+    SpriteSheets sheets;
+    DrawingView view(sheets);
+    testing::InstantClock clock;
+    Game game(view, clock);
+    view.game = &game;
+    game.LevelCatalogue = {BusyBoard()};
+    game.LevelCount = 1;
+    game.StartLevel(1);
+    for (auto _ : state) {
+        view.drawing.DrawBackground();
+        ForEachCell([&](int c, int r) { view.drawing.DrawCell(game.Board, c, r); });
+        view.timboxPaint();
+        view.levelboxPaint();
+        view.levelboxPaint();
+        benchmark::DoNotOptimize(view.drawing.box.constBits());
+    }
+}
+BENCHMARK(BM_FullBoardRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_OneTurnWithItsWaterChange(benchmark::State& state) {
+    SpriteSheets sheets;
+    DrawingView view(sheets);
+    testing::InstantClock clock;
+    Game game(view, clock);
+    view.game = &game;
+    game.LevelCatalogue = {BusyBoard()};
+    game.LevelCount = 1;
+    game.StartLevel(1);
+    // Cell (5, 4) is the start; its neighbour (6, 4) is a tee whose turns change the water.
+    const int x = 22 + 36 * 5 + 10, y = 22 + 36 * 3 + 10;
+    for (auto _ : state) {
+        game.boxMouseDown(MouseButton::Left, x, y);
+        benchmark::DoNotOptimize(view.drawing.box.constBits());
+    }
+}
+BENCHMARK(BM_OneTurnWithItsWaterChange)->Unit(benchmark::kMicrosecond);
+
+// Compare the CPU column with the real time: the share of a core a pause costs.
+void BM_BusyWait50ms(benchmark::State& state) {
+    SystemClock clock;
+    for (auto _ : state) BusyWait(clock, 50);
+}
+BENCHMARK(BM_BusyWait50ms)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
+
+}  // namespace
+}  // namespace slcy
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# What a player feels of the whole program, measured as whole processes:
+#   - start-up to the first painted board (SLCY_QUIT_AFTER_FIRST_PAINT ends the program right
+#     after it), with the peak memory of that run, on a private Xvfb without a compositor;
+#   - the processor time the program takes while it stands idle with a level running.
+# Usage: bench/startup.sh <program directory>   (RUNS=n for more or fewer start-ups)
+set -euo pipefail
+
+program=$1/slcy2_4
+runs=${RUNS:-15}
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+for n in $(seq 141 190); do
+    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || { display=:$n; break; }
+done
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# A player who has chosen a language before: no language dialog.
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME/WumpleGames/Sluicery"
+printf '[common]\ntongue=0\n' >"$XDG_CONFIG_HOME/WumpleGames/Sluicery/V2.conf"
+
+first_paint() {  # prints "milliseconds peak-KB" of one start-up on the given platform
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -f '%M' -o "$work/rss" env QT_QPA_PLATFORM="$1" SLCY_QUIT_AFTER_FIRST_PAINT=1 \
+        "$program" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo "$(((end - start) / 1000000)) $(cat "$work/rss")"
+}
+
+report() {  # median and best of the start-up time, the largest peak memory
+    sort -n "$work/$1" | awk -v what="$1" '
+        { ms[NR] = $1; if ($2 > kb) kb = $2 }
+        END { printf "%-34s median %4d ms   best %4d ms   peak RSS %.1f MB\n",
+                     what, ms[int((NR + 1) / 2)], ms[1], kb / 1024 }'
+}
+
+for platform in xcb offscreen; do
+    first_paint "$platform" >/dev/null  # warm the file cache
+    : >"$work/first-paint-$platform"
+    for _ in $(seq "$runs"); do first_paint "$platform" >>"$work/first-paint-$platform"; done
+    report "first-paint-$platform"
+done
+
+# Idle: a level running, nothing touched, after the splash has gone.
+"$program" >/dev/null 2>&1 &
+game=$!
+pids+=("$game")
+sleep 5
+ticks() { awk '{ print $14 + $15 }' "/proc/$game/stat"; }
+before=$(ticks)
+sleep 10
+after=$(ticks)
+hz=$(getconf CLK_TCK)
+awk -v t=$((after - before)) -v hz="$hz" \
+    'BEGIN { printf "%-34s %.2f %% of a core over 10 s\n", "idle with a level running", 100 * t / hz / 10 }'
