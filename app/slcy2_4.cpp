@@ -26,7 +26,7 @@ class QuitAfterFirstPaint : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return false;
     }
 };

@@ -28,17 +28,24 @@ std::optional<QString> Run(QFileDialog* dialog, const QString& folder, const QSt
 
 }  // namespace
 
-FilePrompts::FilePrompts(QWidget* mainWindow)
-    : OpenDlg(MakeProgressFileDialog(mainWindow, QFileDialog::AcceptOpen)),
-      SaveDlg(MakeProgressFileDialog(mainWindow, QFileDialog::AcceptSave)),
-      main_window_(mainWindow) {}
+FilePrompts::FilePrompts(QWidget* mainWindow) : main_window_(mainWindow) {}
+
+QFileDialog* FilePrompts::OpenDlg() {
+    if (!open_dlg_) open_dlg_ = MakeProgressFileDialog(main_window_, QFileDialog::AcceptOpen);
+    return open_dlg_;
+}
+
+QFileDialog* FilePrompts::SaveDlg() {
+    if (!save_dlg_) save_dlg_ = MakeProgressFileDialog(main_window_, QFileDialog::AcceptSave);
+    return save_dlg_;
+}
 
 std::optional<QString> FilePrompts::AskSavePath(const DialogStart& start) {
-    return Run(SaveDlg, start.Folder, start.Name);
+    return Run(SaveDlg(), start.Folder, start.Name);
 }
 
 std::optional<QString> FilePrompts::AskOpenPath(const QString& folder) {
-    return Run(OpenDlg, folder, QString());
+    return Run(OpenDlg(), folder, QString());
 }
 
 bool FilePrompts::AskOverwrite(const QString& question) {

@@ -22,11 +22,14 @@ public:
 
     // Both accept names of files that do not exist yet; neither asks about overwriting (the
     // flow asks itself). A name typed without an extension gets ".slv".
-    QFileDialog* OpenDlg;
-    QFileDialog* SaveDlg;
+    // Made at their first use: a file dialog is heavy, and most games never open one.
+    QFileDialog* OpenDlg();
+    QFileDialog* SaveDlg();
 
 private:
     QWidget* main_window_;
+    QFileDialog* open_dlg_ = nullptr;
+    QFileDialog* save_dlg_ = nullptr;
 };
 
 }  // namespace slcy

@@ -11,7 +11,7 @@ namespace slcy {
 namespace {
 
 constexpr int kSteps = 40;
-constexpr int kStepMicroseconds = 1500;
+constexpr int kStepMicroseconds = 250;
 
 // A frameless window reduced to its one-pixel outline, painted as a dotted line.
 class OutlineWindow : public QWidget {

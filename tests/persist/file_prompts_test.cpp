@@ -63,7 +63,7 @@ protected:
 // --- The file dialogs.
 
 TEST_F(FilePromptsTest, BothDialogsOfferOnlySluiceryFiles) {
-    for (const QFileDialog* dialog : {prompts.OpenDlg, prompts.SaveDlg}) {
+    for (const QFileDialog* dialog : {prompts.OpenDlg(), prompts.SaveDlg()}) {
         EXPECT_EQ(dialog->nameFilters(), QStringList{"Sluicery-Dateien (*.slv)"});
         EXPECT_EQ(dialog->defaultSuffix(), "slv");
         EXPECT_EQ(dialog->parentWidget(), &mainWindow);
@@ -71,13 +71,13 @@ TEST_F(FilePromptsTest, BothDialogsOfferOnlySluiceryFiles) {
 }
 
 TEST_F(FilePromptsTest, TheSaveDialogLeavesTheOverwriteQuestionToTheGame) {
-    EXPECT_EQ(prompts.SaveDlg->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_TRUE(prompts.SaveDlg->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(prompts.SaveDlg()->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(prompts.SaveDlg()->testOption(QFileDialog::DontConfirmOverwrite));
 }
 
 TEST_F(FilePromptsTest, TheOpenDialogAcceptsNamesOfFilesThatDoNotExist) {
-    EXPECT_EQ(prompts.OpenDlg->acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(prompts.OpenDlg->fileMode(), QFileDialog::AnyFile);
+    EXPECT_EQ(prompts.OpenDlg()->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(prompts.OpenDlg()->fileMode(), QFileDialog::AnyFile);
     WhenModalOpens([](QWidget* dialog) {
         TypeName(dialog, "nothing");
         QMetaObject::invokeMethod(dialog, "accept");
