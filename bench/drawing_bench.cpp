@@ -7,7 +7,7 @@
 
 #include "board_drawing.h"
 #include "clock.h"
-#include "fake_view.h"
+#include "null_view.h"
 #include "game.h"
 #include "sprites.h"
 
@@ -15,7 +15,7 @@ namespace slcy {
 namespace {
 
 // A view that draws into the board image exactly as the window does, and nothing else.
-class DrawingView final : public GameView {
+class DrawingView final : public NullView {
 public:
     explicit DrawingView(const SpriteSheets& sheets) : drawing(sheets) {}
     Game* game = nullptr;
@@ -32,18 +32,6 @@ public:
     void levelboxPaint() override { drawing.PaintLevel(game->Board.CurrentLevel, false); }
     void RefreshCaptionAndGauge() override { levelboxPaint(); }
     void ApplyLanguage() override { timboxPaint(); }
-    void SetPauseBtnEnabled(bool) override {}
-    void SetPauseTextVisible(bool) override {}
-    void SetLevelScrollMax(int) override {}
-    void SetLevelScrollPosition(int) override {}
-    void SetTimerEnabled(bool) override {}
-    void PlaySoundEffect(SoundId) override {}
-    ModalResult ShowGiveUpDlg() override { return ModalResult::Yes; }
-    ModalResult ShowRestartDlg() override { return ModalResult::Yes; }
-    ModalResult ShowSolvedDlg() override { return ModalResult::OK; }
-    ModalResult ShowToSlowDlg() override { return ModalResult::OK; }
-    ModalResult ShowAllSolvedDlg() override { return ModalResult::OK; }
-    void ShowErrorMessage(const std::string&) override {}
 };
 
 // Half the board in tees, the start among them: each turn of the start piece wets and dries
@@ -64,7 +52,7 @@ LevelRecord BusyBoard() {
 void BM_FullBoardRepaint(benchmark::State& state) {
     SpriteSheets sheets;
     DrawingView view(sheets);
-    testing::InstantClock clock;
+    InstantClock clock;
     Game game(view, clock);
     view.game = &game;
     game.LevelCatalogue = {BusyBoard()};
@@ -84,7 +72,7 @@ BENCHMARK(BM_FullBoardRepaint)->Unit(benchmark::kMicrosecond);
 void BM_OneTurnWithItsWaterChange(benchmark::State& state) {
     SpriteSheets sheets;
     DrawingView view(sheets);
-    testing::InstantClock clock;
+    InstantClock clock;
     Game game(view, clock);
     view.game = &game;
     game.LevelCatalogue = {BusyBoard()};

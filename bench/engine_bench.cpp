@@ -1,7 +1,7 @@
 // The rules at full speed: the flood on a full board, and a whole level played without pauses.
 #include <benchmark/benchmark.h>
 
-#include "fake_view.h"
+#include "null_view.h"
 #include "game.h"
 #include "water.h"
 
@@ -36,8 +36,8 @@ LevelRecord BoardOfTees() {
 }
 
 void BM_HundredMovesWithoutWaits(benchmark::State& state) {
-    testing::NullView view;
-    testing::InstantClock clock;
+    NullView view;
+    InstantClock clock;
     Game game(view, clock);
     game.LevelCatalogue = {BoardOfTees()};
     game.LevelCount = 1;

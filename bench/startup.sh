@@ -17,13 +17,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for n in $(seq 141 190); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../scripts/private-xserver.sh"
+start_private_xserver 141
 
 # A player who has chosen a language before: no language dialog.
 export XDG_CONFIG_HOME=$work/config

@@ -17,14 +17,9 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; DISPLAY=$DISPLAY import -window root "$work/fail.png" 2>/dev/null && cp "$work/fail.png" /tmp/sluicery-e2e-fail.png; exit 1; }
 
-# A display of our own.
-for n in $(seq 91 140); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# A display of our own, with a window manager so that the close box and Alt+F4 work.
+source "$(dirname "$0")/../../scripts/private-xserver.sh"
+start_private_xserver 91
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 sleep 0.5

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "catalogue.h"
-#include "fake_view.h"
+#include "null_view.h"
 #include "game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     slcy::CatalogueRead read = slcy::ReadCatalogue(file);
     std::fclose(file);
 
-    slcy::testing::NullView view;
-    slcy::testing::InstantClock clock;
+    slcy::NullView view;
+    slcy::InstantClock clock;
     slcy::Game game(view, clock);
     game.LevelCatalogue = std::move(read.Levels);
     game.LevelCount = static_cast<int>(game.LevelCatalogue.size());

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "fake_view.h"
+#include "null_view.h"
 #include "game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     data += sizeof record;
     size -= sizeof record;
 
-    slcy::testing::NullView view;
-    slcy::testing::InstantClock clock;
+    slcy::NullView view;
+    slcy::InstantClock clock;
     slcy::Game game(view, clock);
     game.LevelCatalogue = {record, slcy::FallbackLevel()};
     game.LevelCount = 2;

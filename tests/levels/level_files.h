@@ -7,7 +7,7 @@
 
 #include "catalogue.h"
 #include "catalogue_file.h"
-#include "fake_view.h"
+#include "null_view.h"
 #include "game.h"
 
 namespace slcy::levels::testing {
@@ -31,8 +31,8 @@ inline const std::vector<std::vector<Click>>& ShippedWitnesses() {
 
 // A game on a view that does nothing and a clock whose waits end at once.
 struct EngineGame {
-    slcy::testing::NullView view;
-    slcy::testing::InstantClock clock;
+    slcy::NullView view;
+    slcy::InstantClock clock;
     Game game{view, clock};
 
     explicit EngineGame(const LevelRecord& level) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clock.h"
+#include "null_view.h"
 #include "view.h"
 
 namespace slcy::testing {
@@ -88,42 +89,6 @@ protected:
         answers.pop_front();
         return r;
     }
-};
-
-// A view that does nothing at all: for benchmarks and tools that only want the rules.
-class NullView final : public GameView {
-public:
-    void DrawBackground() override {}
-    void DrawCell(int, int) override {}
-    void DrawTurnFrame(int, int, int, int) override {}
-    void DrawWetMarker(int, int, int) override {}
-    void PresentDrawing() override {}
-    void timboxPaint() override {}
-    void levelboxPaint() override {}
-    void RefreshCaptionAndGauge() override {}
-    void ApplyLanguage() override {}
-    void SetPauseBtnEnabled(bool) override {}
-    void SetPauseTextVisible(bool) override {}
-    void SetLevelScrollMax(int) override {}
-    void SetLevelScrollPosition(int) override {}
-    void SetTimerEnabled(bool) override {}
-    void PlaySoundEffect(SoundId) override {}
-    ModalResult ShowGiveUpDlg() override { return ModalResult::Yes; }
-    ModalResult ShowRestartDlg() override { return ModalResult::Yes; }
-    ModalResult ShowSolvedDlg() override { return ModalResult::OK; }
-    ModalResult ShowToSlowDlg() override { return ModalResult::OK; }
-    ModalResult ShowAllSolvedDlg() override { return ModalResult::OK; }
-    void ShowErrorMessage(const std::string&) override {}
-};
-
-// A clock for which every wait is already over: replays run without pauses.
-class InstantClock final : public MonotonicClock {
-public:
-    std::uint64_t NowMs() override { return now_ += 1000; }
-    void Nap() override {}
-
-private:
-    std::uint64_t now_ = 0;
 };
 
 }  // namespace slcy::testing
