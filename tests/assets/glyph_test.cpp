@@ -92,7 +92,7 @@ TEST(Glyphs, KeyColourOnlySurroundsTheMotifAndNeverFallsInsideIt) {
         const QImage image = LoadPng(g.file);
         const QRgb key = LowerLeft(image);
         const int w = image.width(), h = image.height();
-        std::vector<char> reached(w * h, 0);
+        std::vector<char> reached(static_cast<std::size_t>(w) * h, 0);
         std::vector<QPoint> todo;
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {

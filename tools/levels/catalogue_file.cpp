@@ -65,6 +65,7 @@ bool ReadWitnesses(const std::string& path, std::vector<std::vector<Click>>& wit
 // The left button raises the orientation by one, the right button lowers it.
 std::vector<Click> ClicksOf(const Puzzle& puzzle, const std::vector<Turn>& turns) {
     std::vector<Click> clicks;
+    clicks.reserve(turns.size());
     for (const Turn& t : turns)
         clicks.push_back({t.Step > 0 ? MouseButton::Left : MouseButton::Right, puzzle.CellOf(t.Piece)});
     return clicks;
