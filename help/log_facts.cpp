@@ -62,7 +62,7 @@ QString KernelBuildText() {
 
 QString EnvironmentLocale() {
     for (const char* name : {"LC_ALL", "LANG"}) {
-        const QString value = qEnvironmentVariable(name);
+        QString value = qEnvironmentVariable(name);
         if (!value.isEmpty()) return value;
     }
     return QStringLiteral("C");

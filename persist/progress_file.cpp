@@ -14,7 +14,7 @@ const QString kProgressExtension = QStringLiteral(".slv");
 
 QByteArray ProgressFileBytes(const ProgressTable& table) {
     QByteArray bytes(kProgressFileSize, '\0');
-    for (int i = 0; i < kMaxLevels; ++i) qToLittleEndian<std::int32_t>(table[i], bytes.data() + 4 * i);
+    for (int i = 0; i < kMaxLevels; ++i) qToLittleEndian<std::int32_t>(table[i], bytes.data() + 4 * qsizetype{i});
     return bytes;
 }
 
@@ -25,7 +25,7 @@ ProgressTable ProgressTableFromBytes(const QByteArray& bytes) {
                 image.data());
     ProgressTable table{};
     for (int i = 0; i < kMaxLevels; ++i)
-        table[i] = qFromLittleEndian<std::int32_t>(image.constData() + 4 * i);
+        table[i] = qFromLittleEndian<std::int32_t>(image.constData() + 4 * qsizetype{i});
     return table;
 }
 

@@ -57,8 +57,8 @@ TEST(LogHeader, TheRowsComeInTheirOrderWithATabBeforeEveryValue) {
                   eq,
                   "Log File:             \t/opt/slcy/HHDebug.txt",
                   "Date:                 \t2024-05-01 10:11:12",
-                  "Operating System:      \tDebian GNU/Linux 12 (bookworm) 6.1 (Build 0) #1 SMP "
-                  "Debian 6.1.76-1",
+                  QStringLiteral("Operating System:      \tDebian GNU/Linux 12 (bookworm) 6.1 ") +
+                      "(Build 0) #1 SMP Debian 6.1.76-1",
                   "SysLocale.DefaultLCID: \tde_DE.UTF-8 (de_DE)",
                   "SysLocale.PriLangID:   \t0x002a (German)",
                   "SysLocale.SubLangID:   \t0x0052 (Germany)",

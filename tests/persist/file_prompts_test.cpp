@@ -18,7 +18,7 @@ namespace {
 
 // Runs `act` on the modal window as soon as one is open. Should `act` leave it open (a failing
 // test), it is closed a little later, so the run goes on.
-void WhenModalOpens(std::function<void(QWidget*)> act) {
+void WhenModalOpens(const std::function<void(QWidget*)>& act) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, act] {
         if (QWidget* modal = QApplication::activeModalWidget()) {

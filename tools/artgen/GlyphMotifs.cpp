@@ -351,7 +351,7 @@ void FlagFrame(QPainter& p, QRectF outer) {
 }
 
 void Bands(QPainter& p, QRectF inner, std::initializer_list<QColor> colours) {
-    const double h = inner.height() / colours.size();
+    const double h = inner.height() / static_cast<double>(colours.size());
     int i = 0;
     for (QColor c : colours) {
         p.fillRect(QRectF(inner.x(), inner.y() + i * h, inner.width(), h), c);

@@ -29,7 +29,7 @@ QImage Render(int size) {
 QImage SixteenColours(const QImage& smooth) {
     const QRgb ground = 0x00000000;
     QImage opaque(smooth.size(), QImage::Format_RGB32);
-    std::vector<bool> solid(smooth.width() * smooth.height());
+    std::vector<bool> solid(static_cast<std::size_t>(smooth.width()) * smooth.height());
     for (int y = 0; y < smooth.height(); ++y) {
         for (int x = 0; x < smooth.width(); ++x) {
             const QRgb c = reinterpret_cast<const QRgb*>(smooth.constScanLine(y))[x];

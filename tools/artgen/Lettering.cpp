@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRawFont>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -45,7 +46,7 @@ void PaintGlowingTitle(QImage& image, const QPainterPath& path, double glow) {
         p.setBrush(QColor(255, 40, 20));
         p.drawPath(path);
     }
-    const int radius = std::max(1, int(glow + 0.5));
+    const int radius = std::max(1, static_cast<int>(std::lround(glow)));
     halo = Blur(halo, radius, 3);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -35,7 +35,7 @@ void PaintMascot(QPainter& p, const QTransform& t, double outline) {
     p.drawPath(h.brow);
 }
 
-QImage Finish(QImage big, int factor) {
+QImage Finish(const QImage& big, int factor) {
     return Shrink(big, factor).convertToFormat(QImage::Format_RGB32);
 }
 

@@ -88,7 +88,7 @@ std::string BandTable(const std::vector<LevelFigures>& levels) {
                       "%.1f | %d/%zu |\n",
                       first + 1, last, fewest, most, 100 * wet / count, 100 * wet_max,
                       100 * off / count, 100 * off_min, bound / count, moves / count,
-                      bound_sum ? double(moves_sum) / bound_sum : 0.0, least, proven, last - first);
+                      bound_sum ? double(moves_sum) / double(bound_sum) : 0.0, least, proven, last - first);
         table += row;
     }
     return table;

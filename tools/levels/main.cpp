@@ -189,10 +189,10 @@ int main(int argc, char** argv) {
             : a == "--witness" ? !value(witness)
             : false)
             return Usage(("no value after " + a).c_str());
-        if (a.rfind("-", 0) == 0 && a != "--seed" && a != "--count" && a != "-o" && a != "--output" &&
+        if (a.rfind('-', 0) == 0 && a != "--seed" && a != "--count" && a != "-o" && a != "--output" &&
             a != "--witness")
             return Usage(("unknown option " + a).c_str());
-        if (a.rfind("-", 0) != 0) plain.push_back(a);
+        if (a.rfind('-', 0) != 0) plain.push_back(a);
     }
 
     if (command == "generate") {

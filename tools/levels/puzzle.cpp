@@ -25,7 +25,7 @@ Puzzle::Puzzle(const LevelRecord& record) : record_(record) {
         kind_[count_] = static_cast<std::uint8_t>(KindOf(t));
         start_[count_] = static_cast<std::uint8_t>(OrientationOf(t));
         cell_[count_] = static_cast<std::uint8_t>(i);
-        piece_at_[i] = static_cast<std::int8_t>(count_);
+        piece_at_[i] = static_cast<PieceIndex>(count_);
         opening_sum_ += std::popcount(openings_[KindOf(t)][0]);
         ++count_;
     });
@@ -34,7 +34,8 @@ Puzzle::Puzzle(const LevelRecord& record) : record_(record) {
         for (int d = Right; d <= Down; ++d) {
             const int column = c.Column + kColumnStep[d];
             const int row = c.Row + kRowStep[d];
-            neighbour_[p][d] = OnBoard(column, row) ? piece_at_[CellIndex(column, row)] : -1;
+            neighbour_[p][d] =
+                static_cast<PieceIndex>(OnBoard(column, row) ? piece_at_[CellIndex(column, row)] : -1);
         }
     }
     if (OnBoard(record.StartColumn, record.StartRow))
@@ -47,10 +48,10 @@ Cell Puzzle::CellOf(int piece) const {
 
 PieceSet Puzzle::Reach(const Orientations& o, int from) const {
     PieceSet reached;
-    std::array<std::int8_t, kCellCount> stack;
+    std::array<PieceIndex, kCellCount> stack;
     int top = 0;
     reached.set(from);
-    stack[top++] = static_cast<std::int8_t>(from);
+    stack[top++] = static_cast<PieceIndex>(from);
     while (top > 0) {
         const int p = stack[--top];
         const std::uint8_t open = Openings(p, o[p]);
@@ -59,7 +60,7 @@ PieceSet Puzzle::Reach(const Orientations& o, int from) const {
             const int next = neighbour_[p][d];
             if (next < 0 || reached.test(next) || !OpensTo(next, o[next], (d + 2) & 3)) continue;
             reached.set(next);
-            stack[top++] = static_cast<std::int8_t>(next);
+            stack[top++] = static_cast<PieceIndex>(next);
         }
     }
     return reached;

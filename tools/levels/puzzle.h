@@ -31,6 +31,9 @@ constexpr int QuarterTurns(int from, int to) {
     return ahead <= 2 ? ahead : 4 - ahead;
 }
 
+// A piece's number, or -1 where there is none. Not a char type: it is counted with, not read.
+using PieceIndex = std::int16_t;
+
 // One accepted click that turns a piece: +1 for the left button (orientation + 1), -1 for the
 // right button.
 struct Turn {
@@ -81,8 +84,8 @@ private:
     int count_ = 0;
     std::array<std::uint8_t, kCellCount> kind_{};
     std::array<std::uint8_t, kCellCount> cell_{};
-    std::array<std::int8_t, kCellCount> piece_at_{};
-    std::array<std::array<std::int8_t, 4>, kCellCount> neighbour_{};
+    std::array<PieceIndex, kCellCount> piece_at_{};
+    std::array<std::array<PieceIndex, 4>, kCellCount> neighbour_{};
     Orientations start_{};
     int start_piece_ = -1;
     int opening_sum_ = 0;
