@@ -24,6 +24,11 @@ void LevelScrollBar::SetPositionQuietly(int position) {
     setValue(std::clamp(position, minimum(), maximum()));
 }
 
+void LevelScrollBar::mousePressEvent(QMouseEvent* event) {
+    QScrollBar::mousePressEvent(event);
+    if (repeatAction() != SliderNoAction) setRepeatAction(repeatAction(), 500, 100);
+}
+
 // Up and Left go one level higher, Down and Right one lower; the page keys ten at a time.
 void LevelScrollBar::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {

@@ -19,6 +19,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A press held on an end arrow or in the track repeats its step every 100 ms.
+    void mousePressEvent(QMouseEvent* event) override;
     // A black track with raised grey end buttons and thumb, over the style's own hit areas.
     void paintEvent(QPaintEvent* event) override;
 };

@@ -93,3 +93,24 @@ TEST_F(LevelSelector, ActionsAtAnEndStillNotify) {
 
 }  // namespace
 }  // namespace slcy
+
+namespace slcy {
+namespace {
+
+TEST(LevelSelectorMouse, APressInTheTrackStepsTenAndKeepsRepeating) {
+    LevelScrollBar bar(nullptr);
+    bar.setRange(1, 500);
+    bar.resize(22, 138);
+    bar.show();
+    bar.SetPositionQuietly(500);
+    QSignalSpy spy(&bar, &LevelScrollBar::scrolled);
+    QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(11, 40));  // above the thumb
+    ASSERT_GE(spy.count(), 1);
+    EXPECT_EQ(spy.first().at(0).toInt(), 490);
+    QTest::qWait(900);  // the repeat starts after half a second
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(11, 40));
+    EXPECT_GE(spy.count(), 2);
+}
+
+}  // namespace
+}  // namespace slcy
