@@ -9,9 +9,6 @@ class TAllSolvedDlg : public MessageDialog {
     Q_OBJECT
 public:
     TAllSolvedDlg(QWidget* mainWindow, const int& language);
-
-protected:
-    void SetTexts() override;
 };
 
 }  // namespace slcy

@@ -9,9 +9,6 @@ class TEndGameDlg : public MessageDialog {
     Q_OBJECT
 public:
     TEndGameDlg(QWidget* mainWindow, const int& language);
-
-protected:
-    void SetTexts() override;
 };
 
 }  // namespace slcy

@@ -9,9 +9,6 @@ class TGiveUpDlg : public MessageDialog {
     Q_OBJECT
 public:
     TGiveUpDlg(QWidget* mainWindow, const int& language);
-
-protected:
-    void SetTexts() override;
 };
 
 }  // namespace slcy

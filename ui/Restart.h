@@ -9,9 +9,6 @@ class TRestartDlg : public MessageDialog {
     Q_OBJECT
 public:
     TRestartDlg(QWidget* mainWindow, const int& language);
-
-protected:
-    void SetTexts() override;
 };
 
 }  // namespace slcy

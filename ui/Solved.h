@@ -9,9 +9,6 @@ class TSolvedDlg : public MessageDialog {
     Q_OBJECT
 public:
     TSolvedDlg(QWidget* mainWindow, const int& language);
-
-protected:
-    void SetTexts() override;
 };
 
 }  // namespace slcy

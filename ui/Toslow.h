@@ -9,9 +9,6 @@ class TToSlowDlg : public MessageDialog {
     Q_OBJECT
 public:
     TToSlowDlg(QWidget* mainWindow, const int& language);
-
-protected:
-    void SetTexts() override;
 };
 
 }  // namespace slcy

@@ -30,6 +30,8 @@ MessageDialog::MessageDialog(QWidget* mainWindow, const int& language, const Lay
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       main_window_(mainWindow),
       language_(language),
+      german_(layout.german),
+      english_(layout.english),
       escape_result_(layout.escapeResult) {
     setWindowTitle(QStringLiteral("Sluicery"));
     setFont(DialogFont(layout.wholeDialogBold));
@@ -68,6 +70,15 @@ ModalResult MessageDialog::Execute() {
     setResult(0);
     OKBtn->setFocus();
     return static_cast<ModalResult>(exec());
+}
+
+void MessageDialog::SetTexts() {
+    const bool german = language_ == 1;
+    Label1->setText(QString::fromUtf8(german ? german_ : english_));
+    if (CancelBtn) {
+        OKBtn->setText(german ? "Ja" : "Yes");
+        CancelBtn->setText(german ? "Nein" : "No");
+    }
 }
 
 void MessageDialog::Activate() {

@@ -16,18 +16,21 @@ namespace slcy {
 class MessageDialog : public QDialog {
     Q_OBJECT
 public:
+    // Where a dialog differs from the others. The defaults are those of a question.
     struct Layout {
+        const char* german;  // the message in each language
+        const char* english;
         QRect label;
-        bool wholeDialogBold;
-        int okLeft;
-        const char* okGlyph;
-        int okGlyphImages;
-        QSize okGlyphSize;
-        ModalResult okResult;
-        int cancelLeft;  // 0: no cancel button
-        const char* cancelGlyph;
-        int cancelGlyphImages;
-        ModalResult escapeResult;  // ModalResult::None: Esc does nothing
+        bool wholeDialogBold = false;
+        int okLeft = 40;
+        const char* okGlyph = nullptr;
+        int okGlyphImages = 1;
+        QSize okGlyphSize{18, 18};
+        ModalResult okResult = ModalResult::Yes;
+        int cancelLeft = 0;  // 0: an announcement, with no cancel button
+        const char* cancelGlyph = "dlg_cancel";
+        int cancelGlyphImages = 1;
+        ModalResult escapeResult = ModalResult::None;  // None: Esc does nothing
     };
 
     // `mainWindow` gives the icon and the place; `language` is read at every activation.
@@ -44,9 +47,6 @@ public:
     QPushButton* CancelBtn = nullptr;
 
 protected:
-    bool German() const { return language_ == 1; }
-    // Sets the message and, in the questions, the button captions.
-    virtual void SetTexts() = 0;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -54,9 +54,13 @@ protected:
 
 private:
     void Activate();
+    // The message and, in the questions, the button captions, in the current language.
+    void SetTexts();
 
     QWidget* main_window_;
     const int& language_;
+    const char* german_;
+    const char* english_;
     ModalResult escape_result_;
 };
 
