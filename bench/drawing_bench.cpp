@@ -5,11 +5,11 @@
 
 #include <QGuiApplication>
 
-#include "board_drawing.h"
+#include "drawing/board_drawing.h"
 #include "clock.h"
 #include "null_view.h"
 #include "game.h"
-#include "sprites.h"
+#include "drawing/sprites.h"
 
 namespace slcy {
 namespace {

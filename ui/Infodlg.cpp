@@ -2,7 +2,7 @@
 
 #include "Main.h"
 #include "Tongdlg.h"
-#include "glyphs.h"
+#include "drawing/glyphs.h"
 #include "placement.h"
 #include "texts.h"
 #include "windows.h"

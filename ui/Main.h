@@ -10,17 +10,17 @@
 #include <QWidget>
 #include <memory>
 
-#include "board_drawing.h"
+#include "drawing/board_drawing.h"
 #include "file_prompts.h"
-#include "click_label.h"
+#include "widgets/click_label.h"
 #include "clock.h"
-#include "countdown_timer.h"
+#include "widgets/countdown_timer.h"
 #include "game.h"
-#include "gauge.h"
-#include "level_scroll.h"
-#include "paint_box.h"
-#include "sound_player.h"
-#include "sprites.h"
+#include "widgets/gauge.h"
+#include "widgets/level_scroll.h"
+#include "widgets/paint_box.h"
+#include "sound/sound_player.h"
+#include "drawing/sprites.h"
 #include "view.h"
 
 namespace slcy {

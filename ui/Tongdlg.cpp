@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "glyphs.h"
+#include "drawing/glyphs.h"
 #include "placement.h"
 #include "texts.h"
 

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "glyphs.h"
+#include "drawing/glyphs.h"
 #include "placement.h"
 
 namespace slcy {

@@ -2,8 +2,8 @@
 // AND and OR: checked here pixel by pixel against a composition done by hand.
 #include <gtest/gtest.h>
 
-#include "board_drawing.h"
-#include "sprites.h"
+#include "drawing/board_drawing.h"
+#include "drawing/sprites.h"
 
 namespace slcy {
 namespace {

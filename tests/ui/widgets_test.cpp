@@ -4,9 +4,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "countdown_timer.h"
-#include "gauge.h"
-#include "level_scroll.h"
+#include "widgets/countdown_timer.h"
+#include "widgets/gauge.h"
+#include "widgets/level_scroll.h"
 
 namespace slcy {
 namespace {
