@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 
+#include "board_layout.h"
 #include "drawing/board_drawing.h"
 #include "clock.h"
 #include "null_view.h"
@@ -78,7 +79,7 @@ void BM_OneTurnWithItsWaterChange(benchmark::State& state) {
     game.LevelCatalogue = {BusyBoard()};
     game.LevelCount = 1;
     game.StartLevel(1);
-    const int x = 22 + 36 * 4 + 10, y = 22 + 36 * 3 + 10;  // the start cell (5, 4)
+    const int x = CellLeft(5) + 10, y = CellTop(4) + 10;  // the start cell (5, 4)
     long changes = 0;
     for (auto _ : state) {
         const auto before = game.Board.WetGrid;

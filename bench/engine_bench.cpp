@@ -1,6 +1,7 @@
 // The rules at full speed: the flood on a full board, and a whole level played without pauses.
 #include <benchmark/benchmark.h>
 
+#include "board_layout.h"
 #include "null_view.h"
 #include "game.h"
 #include "water.h"
@@ -46,7 +47,7 @@ void BM_HundredMovesWithoutWaits(benchmark::State& state) {
         for (int move = 0; move < 100; ++move) {
             const Cell s = game.Board.SourceCell;
             game.boxMouseDown(move % 3 ? MouseButton::Left : MouseButton::Right,
-                              22 + 36 * (s.Column - 1) + 5, 22 + 36 * (s.Row - 1) + 5);
+                              CellLeft(s.Column) + 5, CellTop(s.Row) + 5);
         }
         benchmark::DoNotOptimize(game.Board.WetGrid);
     }

@@ -54,7 +54,11 @@ public:
     void LevelSolved();
 
     // --- Handlers of the window's events.
+    // A press at x, y of the board area (pixels): the press on the cell under it, if any.
     void boxMouseDown(MouseButton button, int x, int y);
+    // A press on a cell, by the mouse or the keyboard: turns a wet piece (the middle button
+    // only moves the source), refuses a dry one with its sound, ignores the rest.
+    void PressCell(MouseButton button, int column, int row);
     void boxClick();
     void TimerTimer();
     void Pause();

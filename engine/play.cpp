@@ -1,14 +1,9 @@
 // The life of a level once it has begun: moves, water, countdown, pause, restart, outcome.
+#include "board_layout.h"
 #include "game.h"
 #include "water.h"
 
 namespace slcy {
-
-namespace {
-// The board's cells start 22 pixels in from the board area's corner, 36 pixels apart.
-constexpr int kBoardOrigin = 22;
-constexpr int kCellSize = 36;
-}  // namespace
 
 void Game::WaitBetweenFrames() {
     view_.PresentDrawing();
@@ -76,10 +71,11 @@ void Game::TurnRight(int column, int row) {
 }
 
 void Game::boxMouseDown(MouseButton button, int x, int y) {
-    if (x < kBoardOrigin || y < kBoardOrigin) return;
-    const int column = (x - kBoardOrigin) / kCellSize + 1;
-    const int row = (y - kBoardOrigin) / kCellSize + 1;
-    if (column > kColumns || row > kRows) return;
+    if (const std::optional<Cell> cell = CellAt(x, y)) PressCell(button, cell->Column, cell->Row);
+}
+
+void Game::PressCell(MouseButton button, int column, int row) {
+    if (!OnBoard(column, row)) return;
     if (Board.PlayState != PlayState::Running) return;
     if (Board.Piece(column, row) == kEmptyCell) return;
     if (!Board.Wet(column, row)) {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "board_layout.h"
 #include "fake_view.h"
 #include "game.h"
 
@@ -51,7 +52,7 @@ protected:
     }
     // A press in the middle of cell (column, row).
     void Press(MouseButton button, int column, int row) {
-        game.boxMouseDown(button, 22 + 36 * (column - 1) + 18, 22 + 36 * (row - 1) + 18);
+        game.boxMouseDown(button, CellCentreX(column), CellCentreY(row));
     }
     void Tick(int times = 1) {
         for (int i = 0; i < times; ++i) game.TimerTimer();

@@ -1,5 +1,6 @@
 // A press on a wet piece turns it a quarter (left button anticlockwise, right clockwise),
 // makes it the source and lets the water find its way anew.
+#include "board_layout.h"
 #include "game_fixture.h"
 
 namespace slcy::testing {
@@ -65,7 +66,7 @@ TEST_F(Turning, OrientationIsStoredBeforeTheFramesAreShown) {
     g.LevelCatalogue = {MakeLevel({5, 4}, {{5, 4, kBend, 0}})};
     g.LevelCount = 1;
     g.StartLevel(1);
-    g.boxMouseDown(MouseButton::Left, 22 + 36 * 4 + 1, 22 + 36 * 3 + 1);
+    g.boxMouseDown(MouseButton::Left, CellLeft(5) + 1, CellTop(4) + 1);
     EXPECT_EQ(peek.seen, 1);
 }
 

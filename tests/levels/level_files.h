@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "board_layout.h"
 #include "catalogue.h"
 #include "catalogue_file.h"
 #include "null_view.h"
@@ -43,8 +44,7 @@ struct EngineGame {
     // Presses the mouse in the middle of the cell; false when the piece was dry.
     bool Press(const Click& click) {
         if (!game.Board.Wet(click.At.Column, click.At.Row)) return false;
-        game.boxMouseDown(click.Button, 22 + 36 * (click.At.Column - 1) + 18,
-                          22 + 36 * (click.At.Row - 1) + 18);
+        game.boxMouseDown(click.Button, CellCentreX(click.At.Column), CellCentreY(click.At.Row));
         return true;
     }
     bool Solved() const { return game.Board.PlayState == PlayState::Solved; }

@@ -77,7 +77,7 @@ TEST_F(MainWindow, PressesBetween22And381AreCells) {
     PressAt(Qt::MiddleButton, 21, 30);
     PressAt(Qt::MiddleButton, 30, 21);
     EXPECT_EQ(sounds.count(), 1);
-    PressAt(Qt::MiddleButton, 22 + 36, 22);  // the wet end piece at (2,1) becomes the source
+    PressAt(Qt::MiddleButton, CellLeft(2), CellTop(1));  // the wet end piece at (2,1) becomes the source
     EXPECT_EQ(game().Board.SourceCell, (Cell{2, 1}));
 }
 
@@ -98,7 +98,7 @@ TEST_F(MainWindow, TurnAndWaterFramesArePresentedInOrder) {
     PressAt(Qt::LeftButton, 30, 30);  // turn the cross at the source: same openings, no water change
     EXPECT_EQ(window->frames.size(), 2u);
     window->frames.clear();
-    PressAt(Qt::RightButton, 22 + 36 + 5, 30);  // turn the end piece away: (1,1) dries
+    PressAt(Qt::RightButton, CellLeft(2) + 5, 30);  // turn the end piece away: (1,1) dries
     ASSERT_EQ(window->frames.size(), 2u + 6u);
     // Every frame differs from the one before it in the cells that move.
     for (size_t i = 1; i < window->frames.size(); ++i)

@@ -5,15 +5,14 @@
 #include <QImage>
 
 #include "board.h"
+#include "board_layout.h"
 #include "progress.h"
 #include "sprites.h"
 
 namespace slcy {
 
-// Cell (column, row) has its top-left corner at (36 * column - 14, 36 * row - 14) of the board
-// area; its wet marker sits 12 pixels further in, over the piece's opening.
-inline QPoint CellOrigin(int column, int row) { return {36 * column - 14, 36 * row - 14}; }
-inline QPoint MarkerOrigin(int column, int row) { return CellOrigin(column, row) + QPoint(12, 12); }
+inline QPoint CellOrigin(int column, int row) { return {CellLeft(column), CellTop(row)}; }
+inline QPoint MarkerOrigin(int column, int row) { return {MarkerLeft(column), MarkerTop(row)}; }
 
 class BoardDrawing {
 public:
