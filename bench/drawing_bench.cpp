@@ -56,8 +56,7 @@ void BM_FullBoardRepaint(benchmark::State& state) {
     InstantClock clock;
     Game game(view, clock);
     view.game = &game;
-    game.LevelCatalogue = {BusyBoard()};
-    game.LevelCount = 1;
+    game.InstallCatalogue({BusyBoard()});
     game.StartLevel(1);
     for (auto _ : state) {
         view.drawing.DrawBackground();
@@ -76,8 +75,7 @@ void BM_OneTurnWithItsWaterChange(benchmark::State& state) {
     InstantClock clock;
     Game game(view, clock);
     view.game = &game;
-    game.LevelCatalogue = {BusyBoard()};
-    game.LevelCount = 1;
+    game.InstallCatalogue({BusyBoard()});
     game.StartLevel(1);
     const int x = CellLeft(5) + 10, y = CellTop(4) + 10;  // the start cell (5, 4)
     long changes = 0;

@@ -40,8 +40,7 @@ void BM_HundredMovesWithoutWaits(benchmark::State& state) {
     NullView view;
     InstantClock clock;
     Game game(view, clock);
-    game.LevelCatalogue = {BoardOfTees()};
-    game.LevelCount = 1;
+    game.InstallCatalogue({BoardOfTees()});
     for (auto _ : state) {
         game.StartLevel(1);
         for (int move = 0; move < 100; ++move) {

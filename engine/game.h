@@ -26,14 +26,21 @@ public:
     // --- The state, under the names the game has always used.
     BoardState Board;
     slcy::ProgressTable ProgressTable{};
-    std::vector<LevelRecord> LevelCatalogue;  // level n is LevelCatalogue[n - 1]
-    std::int32_t LevelCount = 0;
+    // Level n is LevelCatalogue[n - 1]. Both change only through InstallCatalogue and
+    // ReleaseCatalogue, so that the count always matches the records.
+    const std::vector<LevelRecord>& LevelCatalogue = catalogue_;
+    const std::int32_t& LevelCount = level_count_;
     bool AllSolvedFlag = false;
     std::int32_t Language = -1;  // 1 German; anything else English; -1 never chosen
     std::string ProgressPath;    // the current progress file, empty when there is none
     std::string ProgramDirectory;
 
     bool German() const { return Language == 1; }
+
+    // Makes `levels` the catalogue; no levels at all install the fallback level alone.
+    void InstallCatalogue(std::vector<LevelRecord> levels);
+    // Lets go of the records when the window goes.
+    void ReleaseCatalogue();
 
     // --- Start-up, in the order the main window's creation runs them.
     // Reads slcy.dat from the program directory (ending in '/'); when it cannot be used the
@@ -76,6 +83,8 @@ private:
 
     GameView& view_;
     MonotonicClock& clock_;
+    std::vector<LevelRecord> catalogue_;
+    std::int32_t level_count_ = 0;
 };
 
 }  // namespace slcy

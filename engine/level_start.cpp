@@ -12,12 +12,21 @@ void Game::LoadCatalogue(const std::string& programDirectory) {
     CatalogueRead read = ReadCatalogue(programDirectory + kCatalogueFileName);
     if (read.Levels.empty()) {
         view_.ShowErrorMessage(MissingCatalogueMessage(German(), programDirectory, read.Error));
-        LevelCatalogue.assign(1, FallbackLevel());
         Board.CurrentLevel = 1;
-    } else {
-        LevelCatalogue = std::move(read.Levels);
     }
-    LevelCount = static_cast<std::int32_t>(LevelCatalogue.size());
+    InstallCatalogue(std::move(read.Levels));
+}
+
+void Game::InstallCatalogue(std::vector<LevelRecord> levels) {
+    catalogue_ = std::move(levels);
+    if (catalogue_.empty()) catalogue_.assign(1, FallbackLevel());
+    level_count_ = static_cast<std::int32_t>(catalogue_.size());
+}
+
+void Game::ReleaseCatalogue() {
+    catalogue_.clear();
+    catalogue_.shrink_to_fit();
+    level_count_ = 0;
 }
 
 void Game::SetLevelScrollRange() { view_.SetLevelScrollMax(LevelCount); }
@@ -31,10 +40,7 @@ void Game::StartStoredLevel() {
 }
 
 void Game::StartLevel(int n) {
-    if (LevelCatalogue.empty()) {  // only before a catalogue was loaded
-        LevelCatalogue.assign(1, FallbackLevel());
-        LevelCount = 1;
-    }
+    if (LevelCatalogue.empty()) InstallCatalogue({});  // only before a catalogue was loaded
     n = std::clamp(n, 1, LevelCount);
     const LevelRecord& level = LevelCatalogue[n - 1];
 

@@ -81,8 +81,7 @@ TMainForm::~TMainForm() { FormDestroy(); }
 void TMainForm::FormDestroy() {
     StoreMainWindowPlacement(this, isVisible() ? frameGeometry() : last_frame_);
     waves->Stop();
-    game_.LevelCatalogue.clear();
-    game_.LevelCatalogue.shrink_to_fit();
+    game_.ReleaseCatalogue();
 }
 
 QToolButton* TMainForm::MakeButton(QWidget* parent, const char* glyph, int images, QRect where,

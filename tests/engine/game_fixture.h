@@ -40,8 +40,7 @@ protected:
     Game game{view, clock};
 
     void Load(std::vector<LevelRecord> levels) {
-        game.LevelCatalogue = std::move(levels);
-        game.LevelCount = static_cast<int>(game.LevelCatalogue.size());
+        game.InstallCatalogue(std::move(levels));
     }
     // Loads the levels and starts level n, forgetting what the start drew.
     void Play(std::vector<LevelRecord> levels, int n = 1) {

@@ -42,8 +42,7 @@ TEST_F(Outcome, ResultIsRecordedAfterTheDialogCloses) {
     FakeClock fake;
     Game g(peek, fake);
     peek.game = &g;
-    g.LevelCatalogue = {OneTurnFromSolved()};
-    g.LevelCount = 1;
+    g.InstallCatalogue({OneTurnFromSolved()});
     g.StartLevel(1);
     g.boxMouseDown(MouseButton::Right, 30, 30);
     EXPECT_EQ(peek.seen, 0);
@@ -157,8 +156,7 @@ TEST_F(Outcome, TimeOutDuringTheRestartQuestionThenYesRestarts) {
     FakeClock fake;
     Game g(slow, fake);
     slow.game = &g;
-    g.LevelCatalogue = {OneTurnFromSolved()};
-    g.LevelCount = 1;
+    g.InstallCatalogue({OneTurnFromSolved()});
     g.StartLevel(1);
     g.RestartBtnClick();
     EXPECT_EQ(slow.Count("ToSlowDlg"), 1);

@@ -63,8 +63,7 @@ TEST_F(Turning, OrientationIsStoredBeforeTheFramesAreShown) {
     FakeClock fake;
     Game g(peek, fake);
     peek.game = &g;
-    g.LevelCatalogue = {MakeLevel({5, 4}, {{5, 4, kBend, 0}})};
-    g.LevelCount = 1;
+    g.InstallCatalogue({MakeLevel({5, 4}, {{5, 4, kBend, 0}})});
     g.StartLevel(1);
     g.boxMouseDown(MouseButton::Left, CellLeft(5) + 1, CellTop(4) + 1);
     EXPECT_EQ(peek.seen, 1);

@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     slcy::NullView view;
     slcy::InstantClock clock;
     slcy::Game game(view, clock);
-    game.LevelCatalogue = std::move(read.Levels);
-    game.LevelCount = static_cast<int>(game.LevelCatalogue.size());
+    game.InstallCatalogue(std::move(read.Levels));
     for (int n = 1; n <= game.LevelCount && n <= 4; ++n) {
         game.StartLevel(n);
         for (int tick = 0; tick < 3; ++tick) game.TimerTimer();

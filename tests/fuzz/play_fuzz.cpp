@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     slcy::NullView view;
     slcy::InstantClock clock;
     slcy::Game game(view, clock);
-    game.LevelCatalogue = {record, slcy::FallbackLevel()};
-    game.LevelCount = 2;
+    game.InstallCatalogue({record, slcy::FallbackLevel()});
     game.StartLevel(1);
 
     // Each action is three bytes: what, and two arguments.

@@ -37,8 +37,7 @@ struct EngineGame {
     Game game{view, clock};
 
     explicit EngineGame(const LevelRecord& level) {
-        game.LevelCatalogue.assign(1, level);
-        game.LevelCount = 1;
+        game.InstallCatalogue({level});
         game.StartLevel(1);
     }
     // Presses the mouse in the middle of the cell; false when the piece was dry.

@@ -9,8 +9,7 @@ bool EngineSolvesWith(const LevelRecord& level, const std::vector<Click>& clicks
     NullView view;
     InstantClock clock;
     Game game(view, clock);
-    game.LevelCatalogue.assign(1, level);
-    game.LevelCount = 1;
+    game.InstallCatalogue({level});
     game.StartLevel(1);
     for (const Click& click : clicks) {
         if (game.Board.PlayState != PlayState::Running) break;
