@@ -1,21 +1,12 @@
-// Sluicery 2.4: the program's entry. The windows are created one after the other, the main
-// window first: every dialog copies the main window's icon when it is made.
+// Sluicery 2.4: the program's entry. The windows are made one after the other, the main
+// window first (window_registry.h), then the message loop runs until the main window closes.
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
 
-#include "Allsolvd.h"
-#include "Endgame.h"
-#include "Giveup.h"
-#include "hh_funcs.h"
-#include "Infodlg.h"
 #include "Main.h"
-#include "Restart.h"
-#include "Solved.h"
-#include "Splasher.h"
-#include "Tongdlg.h"
-#include "Toslow.h"
-#include "windows.h"
+#include "hh_funcs.h"
+#include "window_registry.h"
 
 using namespace slcy;
 
@@ -40,34 +31,19 @@ int main(int argc, char* argv[]) {
     const QString program_directory =
         QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath() + '/';
     HelpUnitsInitialise(program_directory, QCoreApplication::arguments());
-    TMainForm main_form(program_directory);
-    MainForm = &main_form;
-    int& language = main_form.game().Language;
-    TSplash splash(&main_form);
-    Splash = &splash;
-    TEndGameDlg end_game(&main_form, language);
-    EndGameDlg = &end_game;
-    TInfoDialog info(&main_form, language);
-    InfoDialog = &info;
-    TRestartDlg restart(&main_form, language);
-    RestartDlg = &restart;
-    TSolvedDlg solved(&main_form, language);
-    SolvedDlg = &solved;
-    TTongueDlg tongue(&main_form, language);
-    TongueDlg = &tongue;
-    TToSlowDlg to_slow(&main_form, language);
-    ToSlowDlg = &to_slow;
-    TAllSolvedDlg all_solved(&main_form, language);
-    AllSolvedDlg = &all_solved;
-    TGiveUpDlg give_up(&main_form, language);
-    GiveUpDlg = &give_up;
+    int status = 0;
+    {
+        Windows windows;
+        TMainForm& main_form = windows.CreateMainWindow(program_directory);
+        windows.CreateDialogs();
 
-    QuitAfterFirstPaint quit_after_first_paint;
-    if (qEnvironmentVariableIsSet("SLCY_QUIT_AFTER_FIRST_PAINT"))
-        main_form.box->installEventFilter(&quit_after_first_paint);
+        QuitAfterFirstPaint quit_after_first_paint;
+        if (qEnvironmentVariableIsSet("SLCY_QUIT_AFTER_FIRST_PAINT"))
+            main_form.box->installEventFilter(&quit_after_first_paint);
 
-    main_form.show();
-    const int status = QApplication::exec();
+        main_form.show();
+        status = QApplication::exec();
+    }
     HelpUnitsFinalise();
     return status;
 }

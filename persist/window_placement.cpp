@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "game_settings.h"
 #include "settings_keys.h"
 #include "settings_store.h"
 
@@ -90,15 +91,17 @@ PlacementRecord PlacementOf(const QWidget* window, const QRect& frame) {
             outer.top() + outer.height()};
 }
 
-void StoreMainWindowPlacement(const QWidget* window) {
-    if (window) StoreMainWindowPlacement(window, window->frameGeometry());
+bool StoreMainWindowPlacement(const QWidget* window) {
+    return window && StoreMainWindowPlacement(window, window->frameGeometry());
 }
 
-void StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame) {
-    if (!window) return;
-    PutSettingText(kSettingsSection, kPlacementKey, PlacementText(PlacementOf(window, lastFrame)));
-    DropSetting(kSettingsSection, kOldColorKey);
-    DropSetting(kSettingsSection, kOldFontKey);
+bool StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame) {
+    if (!window) return false;
+    const QString text = PlacementText(PlacementOf(window, lastFrame));
+    bool all = ReportUnwritten(PutSettingText(kSettingsSection, kPlacementKey, text), kPlacementKey);
+    all &= ReportUnwritten(DropSetting(kSettingsSection, kOldColorKey), kOldColorKey);
+    all &= ReportUnwritten(DropSetting(kSettingsSection, kOldFontKey), kOldFontKey);
+    return all;
 }
 
 }  // namespace slcy

@@ -52,11 +52,12 @@ QPoint RestoredWindowPosition(const std::optional<PlacementRecord>& stored, QSiz
 void RestoreMainWindowPlacement(QWidget* window);
 
 // Writes "MainForm" for `window` and removes "MainFormColor" and "MainFormFont". Call it
-// while the window still exists, before it is destroyed.
-void StoreMainWindowPlacement(const QWidget* window);
+// while the window still exists, before it is destroyed. What cannot be written is reported on
+// standard error; the result says whether everything was.
+bool StoreMainWindowPlacement(const QWidget* window);
 // The same with the outer rectangle the window had when it was last shown: a window that has
 // been closed no longer has a frame to measure.
-void StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame);
+bool StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame);
 
 // The PlacementText fields of `window` as it stands now.
 PlacementRecord PlacementOf(const QWidget* window);

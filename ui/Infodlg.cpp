@@ -5,15 +5,16 @@
 #include "drawing/glyphs.h"
 #include "placement.h"
 #include "texts.h"
-#include "windows.h"
+#include "window_registry.h"
 
 namespace slcy {
 
-TInfoDialog::TInfoDialog(QWidget* mainWindow, const int& language)
-    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      main_window_(mainWindow),
-      language_(language) {
+TInfoDialog::TInfoDialog(Windows& windows)
+    : QDialog(&windows.MainForm(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      windows_(windows),
+      main_window_(&windows.MainForm()),
+      language_(windows.MainForm().game().Language) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
@@ -38,7 +39,7 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, const int& language)
 
     Image4 = new QLabel(this);
     Image4->setGeometry(36, 96, 37, 37);
-    if (mainWindow) Image4->setPixmap(mainWindow->windowIcon().pixmap(32, 32));
+    Image4->setPixmap(main_window_->windowIcon().pixmap(32, 32));
 
     TongBtn = new QPushButton(this);
     TongBtn->setGeometry(120, 290, 89, 27);
@@ -82,9 +83,9 @@ void TInfoDialog::changeEvent(QEvent* event) {
 }
 
 void TInfoDialog::TongBtnClick() {
-    if (TongueDlg) TongueDlg->Execute();
+    windows_.TongueDlg().Execute();
     SetTexts();
-    if (MainForm) MainForm->ApplyLanguage();
+    windows_.MainForm().ApplyLanguage();
 }
 
 }  // namespace slcy

@@ -8,10 +8,13 @@
 
 namespace slcy {
 
+class Windows;
+
 class TInfoDialog : public QDialog {
     Q_OBJECT
 public:
-    TInfoDialog(QWidget* mainWindow, const int& language);
+    // Over the main window of `windows`; its language button opens their language dialog.
+    explicit TInfoDialog(Windows& windows);
 
     int Execute();
 
@@ -32,6 +35,7 @@ private:
     void SetTexts();
     void TongBtnClick();
 
+    Windows& windows_;
     QWidget* main_window_;
     const int& language_;
 };

@@ -1,167 +1,44 @@
 #include "Main.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFont>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "Allsolvd.h"
 #include "Endgame.h"
-#include "Infodlg.h"
-#include "Splasher.h"
 #include "Giveup.h"
+#include "Infodlg.h"
 #include "Restart.h"
 #include "Solved.h"
+#include "Splasher.h"
 #include "Tongdlg.h"
 #include "Toslow.h"
-#include "drawing/glyphs.h"
+#include "game_settings.h"
 #include "hh_funcs.h"
 #include "progress_flow.h"
-#include "settings_keys.h"
-#include "settings_store.h"
-#include "window_placement.h"
-#include "widgets/show_effect.h"
 #include "texts.h"
-#include "windows.h"
+#include "widgets/show_effect.h"
+#include "window_placement.h"
+#include "window_registry.h"
 
 namespace slcy {
 
 namespace {
-
-constexpr int kToolBarHeight = 33;
 const char* const kMakersPage = "https://wumple-games.example/";
-
-QFont LabelFont(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QWidget* BlackShape(QWidget* parent, QRect where) {
-    auto* shape = new QWidget(parent);
-    shape->setGeometry(where);
-    shape->setAutoFillBackground(true);
-    QPalette p = shape->palette();
-    p.setColor(QPalette::Window, Qt::black);
-    shape->setPalette(p);
-    return shape;
-}
-
-QFrame* LoweredBevel(QWidget* parent, QRect where) {
-    auto* bevel = new QFrame(parent);
-    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bevel->setGeometry(where);
-    bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return bevel;
-}
-
-QLabel* CounterLabel(QWidget* parent, QRect where, QColor colour) {
-    auto* label = new QLabel(parent);
-    label->setGeometry(where);
-    label->setFont(LabelFont(11));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 }  // namespace
 
-TMainForm::TMainForm(const QString& programDirectory, QWidget* parent) : QWidget(parent) {
-    CreateControls();
+TMainForm::TMainForm(const QString& programDirectory, Windows& windows) : windows_(windows) {
+    BuildMainWindow(*this, *this, drawing_);
+    Timer = new CountdownTimer(this);
+    waves = new SoundPlayer(this);
+    WebLink = QUrl(QString::fromLatin1(kMakersPage));
+    ConnectHandlers();
     FormCreate(programDirectory);
 }
 
 TMainForm::~TMainForm() { FormDestroy(); }
 
-void TMainForm::FormDestroy() {
-    StoreMainWindowPlacement(this, isVisible() ? frameGeometry() : last_frame_);
-    waves->Stop();
-    game_.ReleaseCatalogue();
-}
-
-QToolButton* TMainForm::MakeButton(QWidget* parent, const char* glyph, int images, QRect where,
-                                   QSize glyphSize) {
-    auto* button = new QToolButton(parent);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(where);
-    button->setIcon(GlyphIcon(QStringLiteral(":/glyphs/%1.png").arg(glyph), images));
-    button->setIconSize(glyphSize);
-    return button;
-}
-
-void TMainForm::CreateControls() {
-    setWindowIcon(QIcon(QStringLiteral(":/icons/slcy2_4-32.png")));
-    QFont system(QStringLiteral("Liberation Sans"));
-    system.setPixelSize(13);
-    setFont(system);
-
-    ToolPanel = new QFrame(this);
-    ToolPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ToolPanel->setGeometry(0, 0, 500, kToolBarHeight);
-
-    const QSize glyph(18, 18);
-    NewGameBtn = MakeButton(this, "newgame", 1, {4, 4, 25, 25}, glyph);
-    RestartBtn = MakeButton(this, "restart", 2, {31, 4, 25, 25}, glyph);
-    LoadBtn = MakeButton(this, "load", 2, {58, 4, 25, 25}, glyph);
-    SaveBtn = MakeButton(this, "save", 2, {85, 4, 25, 25}, glyph);
-    PauseBtn = MakeButton(this, "pause", 1, {112, 4, 25, 25}, glyph);
-    SoundBtn = MakeButton(this, "sound", 2, {139, 4, 25, 25}, {16, 16});
-    SoundBtn->setCheckable(true);
-    SoundBtn->setChecked(true);
-    ExitBtn = MakeButton(this, "exit", 1, {166, 4, 25, 25}, glyph);
-
-    Shape1 = BlackShape(this, {196, 5, 101, 24});
-    Bevel2 = LoweredBevel(this, {196, 4, 101, 26});
-    levellabel = CounterLabel(this, {200, 12, 45, 16}, QColor(255, 255, 0));
-    levelbox = new PaintBox(drawing_.levelbox, this);
-    levelbox->move(236, 7);
-
-    tim = BlackShape(this, {300, 5, 81, 24});
-    Bevel1 = LoweredBevel(this, {300, 4, 81, 26});
-    TimeLabel = CounterLabel(this, {304, 12, 41, 16}, QColor(0, 255, 0));
-    timbox = new PaintBox(drawing_.timbox, this);
-    timbox->move(336, 7);
-
-    TongueBtn = MakeButton(this, "tongue", 1, {384, 4, 25, 25}, {15, 15});
-    RulesBtn = MakeButton(this, "rules", 1, {411, 4, 25, 25}, glyph);
-    InfoBtn = MakeButton(this, "info", 1, {438, 4, 25, 25}, glyph);
-    WumpleBtn = MakeButton(this, "wumple", 1, {465, 4, 29, 25}, {26, 20});
-
-    box = new PaintBox(drawing_.box, this);
-    box->move(0, kToolBarHeight);
-
-    gsol = new SolvedGauge(this);
-    gsol->setGeometry(410, kToolBarHeight + 130, 22, 180);
-
-    PauseText = new ClickLabel(this);
-    PauseText->setGeometry(68, 136, 265, 109);
-    PauseText->setFont(LabelFont(27, true));
-    PauseText->setAlignment(Qt::AlignCenter);
-    PauseText->setWordWrap(true);
-    QPalette yellow = PauseText->palette();
-    yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    PauseText->setPalette(yellow);
-    PauseText->hide();
-
-    ScrollPanel = new QWidget(this);
-    ScrollPanel->setGeometry(450, kToolBarHeight + 130, 22, 181);
-    sUpBtn = MakeButton(ScrollPanel, "sup", 2, {0, 0, 23, 22}, {13, 13});
-    LevelScroll = new LevelScrollBar(ScrollPanel);
-    LevelScroll->setGeometry(0, 21, 22, 138);
-    sDownBtn = MakeButton(ScrollPanel, "sdown", 2, {0, 159, 23, 22}, {13, 13});
-
-    Timer = new CountdownTimer(this);
-    waves = new SoundPlayer(this);
-    WebLink = QUrl(QString::fromLatin1(kMakersPage));
-
-    setFixedSize(500, kToolBarHeight + 333);
-
+void TMainForm::ConnectHandlers() {
     connect(box, &PaintBox::pressed, this, &TMainForm::boxMouseDown);
     connect(box, &PaintBox::clicked, this, &TMainForm::boxClick);
     connect(PauseText, &ClickLabel::clicked, this, &TMainForm::boxClick);
@@ -181,27 +58,26 @@ void TMainForm::CreateControls() {
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
 }
 
+// --- The window's life --------------------------------------------------------------------
+
 // The start-up steps, in their order: the language first, so that every message of the start
-// speaks it; then the help, the level, the progress file, the catalogue; the board last.
+// speaks it; then the help, the level, the progress file, the catalogue; the board last. No
+// dialog exists yet.
 void TMainForm::FormCreate(const QString& programDirectory) {
     FirstActivation = true;
     game_.ProgramDirectory = programDirectory.toStdString();
-    game_.Language = GetSettingInt(kSettingsSection, kLanguageKey, kLanguageDefault);
-    setFixedSize(500, ToolPanel->height() + 333);
-    gsol->move(gsol->x(), ToolPanel->height() + 130);
-    ScrollPanel->move(450, ToolPanel->height() + 130);
+    const GameSettings settings = ReadGameSettings();
+    game_.Language = settings.Language;
     help_system_ = std::make_unique<THookHelpSystem>(programDirectory + kHelpFileName, QString(),
                                                      kHostViewer);
-    game_.Board.CurrentLevel = GetSettingInt(kSettingsSection, kLevelKey, kLevelDefault);
-    game_.ProgressPath = GetSettingText(kSettingsSection, kProgressPathKey, {}).toStdString();
+    game_.Board.CurrentLevel = settings.Level;
+    game_.ProgressPath = settings.ProgressPath;
     ReadStartupProgress(game_, prompts_);
     game_.LoadCatalogue(game_.ProgramDirectory);
     game_.SetLevelScrollRange();
     game_.ComputeAllSolvedFlag();
-    // Overruled by the stored placement when the window is shown.
-    move(GetSettingInt(kSettingsSection, kLeftKey, kLeftDefault),
-         GetSettingInt(kSettingsSection, kTopKey, kTopDefault));
-    SoundBtn->setChecked(GetSettingBool(kSettingsSection, kSoundKey, kSoundDefault));
+    move(settings.Position);  // overruled by the stored placement when the window is shown
+    SoundBtn->setChecked(settings.Sound);
     game_.StartStoredLevel();
 }
 
@@ -229,8 +105,8 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::FormActivate() {
     if (!FirstActivation) return;
     FirstActivation = false;
-    if (Splash) Splash->exec();
-    if (game_.Language == kLanguageNeverChosen && TongueDlg) TongueDlg->Execute();
+    windows_.Splash().exec();
+    if (game_.Language == kLanguageNeverChosen) windows_.TongueDlg().Execute();
     ApplyLanguage();
 }
 
@@ -249,22 +125,27 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The countdown runs again afterwards, also when the window is about to close.
 bool TMainForm::FormCloseQuery() {
-    Timer->SetEnabled(false);
-    const bool may_close = EndGameDlg ? EndGameDlg->Execute() == ModalResult::Yes : true;
-    Timer->SetEnabled(true);
-    return may_close;
+    const CountdownStopped stopped(*Timer);
+    return windows_.EndGameDlg().Execute() == ModalResult::Yes;
 }
 
 void TMainForm::FormClose() {
     Timer->SetEnabled(false);
     SaveProgressFile(game_, *this, prompts_);
-    PutSettingBool(kSettingsSection, kSoundKey, SoundBtn->isChecked());
-    PutSettingInt(kSettingsSection, kLevelKey, game_.Board.CurrentLevel);
-    PutSettingInt(kSettingsSection, kLanguageKey, game_.Language);
-    PutSettingText(kSettingsSection, kProgressPathKey, QString::fromStdString(game_.ProgressPath));
+    WriteGameSettings({.Language = game_.Language,
+                       .Level = game_.Board.CurrentLevel,
+                       .ProgressPath = game_.ProgressPath,
+                       .Sound = SoundBtn->isChecked()});
     help_system_.reset();  // closes the viewer and hands the help requests back
     HHCloseAll();
+}
+
+void TMainForm::FormDestroy() {
+    StoreMainWindowPlacement(this, isVisible() ? frameGeometry() : last_frame_);
+    waves->Stop();
+    game_.ReleaseCatalogue();
 }
 
 // --- Drawing ------------------------------------------------------------------------------
@@ -277,17 +158,17 @@ void TMainForm::DrawBackground() {
 
 void TMainForm::DrawCell(int column, int row) {
     drawing_.DrawCell(game_.Board, column, row);
-    box->update(QRect(CellOrigin(column, row), QSize(36, 36)));
+    box->update(QRect(CellOrigin(column, row), QSize(kCellSize, kCellSize)));
 }
 
 void TMainForm::DrawTurnFrame(int column, int row, int kind, int frame) {
     drawing_.DrawTurnFrame(game_.Board, column, row, kind, frame);
-    box->update(QRect(CellOrigin(column, row), QSize(36, 36)));
+    box->update(QRect(CellOrigin(column, row), QSize(kCellSize, kCellSize)));
 }
 
 void TMainForm::DrawWetMarker(int column, int row, int markerFrame) {
     drawing_.DrawWetMarker(column, row, markerFrame);
-    box->update(QRect(MarkerOrigin(column, row), QSize(12, 12)));
+    box->update(QRect(MarkerOrigin(column, row), QSize(kMarkerSize, kMarkerSize)));
 }
 
 // Every frame of an animation has to be on the screen before the pause that follows it, and
@@ -328,33 +209,12 @@ void TMainForm::boxPaint() {
 }
 
 void TMainForm::ApplyLanguage() {
-    const int l = game_.Language;
-    LoadBtn->setToolTip(Tr(l, "Ich hol mir einen alten Spielstand.", "I want to continue an old game."));
-    SaveBtn->setToolTip(Tr(l, "Einmal zu oft gesichert ist besser als einmal zuwenig",
-                           "Save often, save always."));
-    NewGameBtn->setToolTip(Tr(l, "Ich fang ein neues Spiel an.", "I want to play a new game."));
-    RestartBtn->setToolTip(Tr(l, "Ich probier's nochmal.", "I try it again."));
-    SoundBtn->setToolTip(Tr(l, "Die Geräusche mag ich nicht immer.", "I dont like the sound always."));
-    RulesBtn->setToolTip(Tr(l, "Worum geht's da eigentlich?", "What's to do here?"));
-    PauseBtn->setToolTip(Tr(l, "Ich brauch eine kurze Pause.", "I need a break."));
-    ExitBtn->setToolTip(Tr(l, "Ich hab genug!", "I have enough!"));
-    InfoBtn->setToolTip(Tr(l, "Wer hat diese Spiele nur verbrochen?", "Who did these WUMPLE GAME?"));
-    PauseText->setText(Tr(l, "Spiel angehalten! Linke Maustaste zum weitermachen.",
-                          "Game paused! Press left mouse button to continue."));
-    sUpBtn->setToolTip(Tr(l, "nächsthöhere ungelöste Stufe", "Next unsolved level"));
-    sDownBtn->setToolTip(Tr(l, "nächstniedere ungelöste Stufe", "Previous unsolved level"));
-    LevelScroll->setToolTip(Tr(l, "Stufe wählen", "Select level"));
-    TimeLabel->setText(Tr(l, "Zeit:", "Time:"));
-    levellabel->setText(Tr(l, "Stufe:", "Level:"));
-    // Each language offers the other in its own words.
-    TongueBtn->setToolTip(Tr(l, "I don't speak german.", "Ich spreche nicht englisch."));
-    WumpleBtn->setToolTip(Tr(l, "Hurra, es gibt noch mehr Wumple Games.",
-                             "Hurrah, there are more WUMPLE GAMES."));
+    ApplyMainWindowTexts(*this, game_.Language);
     timboxPaint();
     RefreshCaptionAndGauge();
 }
 
-// --- Controls that follow the rules ---------------------------------------------------------
+// --- What the rules ask of the controls and the dialogs -------------------------------------
 
 void TMainForm::SetPauseBtnEnabled(bool enabled) { PauseBtn->setEnabled(enabled); }
 void TMainForm::SetPauseTextVisible(bool visible) { PauseText->setVisible(visible); }
@@ -367,17 +227,11 @@ void TMainForm::PlaySoundEffect(SoundId sound) {
     waves->Play(static_cast<int>(sound));
 }
 
-ModalResult TMainForm::ShowGiveUpDlg() {
-    return GiveUpDlg ? GiveUpDlg->Execute() : ModalResult::Cancel;
-}
-ModalResult TMainForm::ShowRestartDlg() {
-    return RestartDlg ? RestartDlg->Execute() : ModalResult::Cancel;
-}
-ModalResult TMainForm::ShowSolvedDlg() { return SolvedDlg ? SolvedDlg->Execute() : ModalResult::OK; }
-ModalResult TMainForm::ShowToSlowDlg() { return ToSlowDlg ? ToSlowDlg->Execute() : ModalResult::OK; }
-ModalResult TMainForm::ShowAllSolvedDlg() {
-    return AllSolvedDlg ? AllSolvedDlg->Execute() : ModalResult::OK;
-}
+ModalResult TMainForm::ShowGiveUpDlg() { return windows_.GiveUpDlg().Execute(); }
+ModalResult TMainForm::ShowRestartDlg() { return windows_.RestartDlg().Execute(); }
+ModalResult TMainForm::ShowSolvedDlg() { return windows_.SolvedDlg().Execute(); }
+ModalResult TMainForm::ShowToSlowDlg() { return windows_.ToSlowDlg().Execute(); }
+ModalResult TMainForm::ShowAllSolvedDlg() { return windows_.AllSolvedDlg().Execute(); }
 
 void TMainForm::ShowErrorMessage(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"), QString::fromStdString(text),
@@ -388,14 +242,12 @@ void TMainForm::ShowErrorMessage(const std::string& text) {
 // --- Handlers -------------------------------------------------------------------------------
 
 void TMainForm::boxMouseDown(Qt::MouseButton button, QPoint at) {
-    MouseButton b;
     switch (button) {
-        case Qt::LeftButton: b = MouseButton::Left; break;
-        case Qt::RightButton: b = MouseButton::Right; break;
-        case Qt::MiddleButton: b = MouseButton::Middle; break;
+        case Qt::LeftButton: return game_.boxMouseDown(MouseButton::Left, at.x(), at.y());
+        case Qt::RightButton: return game_.boxMouseDown(MouseButton::Right, at.x(), at.y());
+        case Qt::MiddleButton: return game_.boxMouseDown(MouseButton::Middle, at.x(), at.y());
         default: return;
     }
-    game_.boxMouseDown(b, at.x(), at.y());
 }
 
 void TMainForm::boxClick() { game_.boxClick(); }
@@ -410,35 +262,31 @@ void TMainForm::ExitBtnClick() { close(); }
 
 // The countdown stands still while the information is read.
 void TMainForm::info() {
-    Timer->SetEnabled(false);
-    if (InfoDialog) InfoDialog->Execute();
-    Timer->SetEnabled(true);
+    const CountdownStopped stopped(*Timer);
+    windows_.InfoDialog().Execute();
 }
 
 // The rules open in a window of their own: the countdown stops only for the moment of the
 // request and runs on while they are read.
 void TMainForm::rules() {
-    Timer->SetEnabled(false);
+    const CountdownStopped stopped(*Timer);
     HelpContext(RulesContext(game_.Language));
-    Timer->SetEnabled(true);
 }
 
 // The countdown stands still while a file is chosen.
 void TMainForm::SaveBtnClick() {
-    Timer->SetEnabled(false);
+    const CountdownStopped stopped(*Timer);
     SaveProgressFile(game_, *this, prompts_);
-    Timer->SetEnabled(true);
 }
 
 void TMainForm::LoadBtnClick() {
-    Timer->SetEnabled(false);
+    const CountdownStopped stopped(*Timer);
     LoadProgressFile(game_, *this, prompts_);
-    Timer->SetEnabled(true);
 }
 
 // The countdown keeps running while the language is chosen.
 void TMainForm::TongueBtnClick() {
-    if (TongueDlg) TongueDlg->Execute();
+    windows_.TongueDlg().Execute();
     ApplyLanguage();
 }
 

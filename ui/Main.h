@@ -1,70 +1,39 @@
 // The game's one window: the tool bar with its buttons and counters, the board, the solved
-// gauge and the level bar. It draws what the rules ask, and its handlers hand every event to
-// the rules.
+// gauge and the level bar (main_layout.h). It draws what the rules ask, and its handlers hand
+// every event to the rules.
 #pragma once
 
-#include <QFrame>
-#include <QLabel>
-#include <QToolButton>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
 
-#include "drawing/board_drawing.h"
-#include "file_prompts.h"
-#include "widgets/click_label.h"
 #include "clock.h"
-#include "widgets/countdown_timer.h"
-#include "game.h"
-#include "widgets/gauge.h"
-#include "widgets/level_scroll.h"
-#include "widgets/paint_box.h"
-#include "sound/sound_player.h"
+#include "drawing/board_drawing.h"
 #include "drawing/sprites.h"
+#include "file_prompts.h"
+#include "game.h"
+#include "main_layout.h"
+#include "sound/sound_player.h"
 #include "view.h"
+#include "widgets/countdown_timer.h"
 
 namespace slcy {
 
 class THookHelpSystem;
+class Windows;
 
-class TMainForm : public QWidget, public GameView {
+class TMainForm : public QWidget, public MainWindowControls, public GameView {
     Q_OBJECT
 public:
-    // `programDirectory` (ending in '/') is where the level catalogue and the help file are.
-    explicit TMainForm(const QString& programDirectory, QWidget* parent = nullptr);
+    // `programDirectory` (ending in '/') is where the level catalogue and the help file are;
+    // `windows` gives the dialogs, which are made after this window.
+    TMainForm(const QString& programDirectory, Windows& windows);
     ~TMainForm() override;
 
     Game& game() { return game_; }
     const BoardDrawing& drawing() const { return drawing_; }
 
-    // The controls, under the names the game has always used.
-    QFrame* ToolPanel;
-    QToolButton* NewGameBtn;
-    QToolButton* RestartBtn;
-    QToolButton* LoadBtn;
-    QToolButton* SaveBtn;
-    QToolButton* PauseBtn;
-    QToolButton* SoundBtn;
-    QToolButton* ExitBtn;
-    QFrame* Bevel2;
-    QWidget* Shape1;
-    QLabel* levellabel;
-    PaintBox* levelbox;
-    QFrame* Bevel1;
-    QWidget* tim;
-    QLabel* TimeLabel;
-    PaintBox* timbox;
-    QToolButton* TongueBtn;
-    QToolButton* RulesBtn;
-    QToolButton* InfoBtn;
-    QToolButton* WumpleBtn;
-    PaintBox* box;
-    SolvedGauge* gsol;
-    ClickLabel* PauseText;
-    QWidget* ScrollPanel;
-    QToolButton* sUpBtn;
-    LevelScrollBar* LevelScroll;
-    QToolButton* sDownBtn;
+    // The components without a place on the screen.
     CountdownTimer* Timer;
     SoundPlayer* waves;
     QUrl WebLink;
@@ -130,10 +99,9 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void CreateControls();
-    QToolButton* MakeButton(QWidget* parent, const char* glyph, int images, QRect where,
-                            QSize glyphSize);
+    void ConnectHandlers();
 
+    Windows& windows_;
     SpriteSheets sheets_;
     BoardDrawing drawing_{sheets_};
     SystemClock clock_;

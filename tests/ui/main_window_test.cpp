@@ -9,6 +9,7 @@
 
 #include "Main.h"
 #include "texts.h"
+#include "window_registry.h"
 
 namespace slcy {
 namespace {
@@ -36,7 +37,8 @@ public:
 class MainWindow : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    std::unique_ptr<CapturingWindow> window;
+    Windows windows;
+    CapturingWindow* window = nullptr;
 
     void SetUp() override {
         // Level 1: a cross at the start (1,1) joined to an end piece at (2,1); a dry bend at
@@ -47,7 +49,7 @@ protected:
               Level({{4, 4, kStraight, 0}}, {4, 4})})
             out.write(reinterpret_cast<const char*>(&r), sizeof r);
         out.close();
-        window = std::make_unique<CapturingWindow>(dir.path() + '/');
+        window = &windows.CreateMainWindow<CapturingWindow>(dir.path() + '/');
         window->show();
         window->FirstActivation = false;  // no start dialogs in these tests
         QCoreApplication::processEvents();

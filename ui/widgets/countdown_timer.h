@@ -19,4 +19,17 @@ public:
     }
 };
 
+// The countdown stands still for as long as this lives, and runs again afterwards, whatever
+// it did before: around a question, a file dialog or a help request.
+class CountdownStopped {
+public:
+    explicit CountdownStopped(CountdownTimer& timer) : timer_(timer) { timer_.SetEnabled(false); }
+    ~CountdownStopped() { timer_.SetEnabled(true); }
+    CountdownStopped(const CountdownStopped&) = delete;
+    CountdownStopped& operator=(const CountdownStopped&) = delete;
+
+private:
+    CountdownTimer& timer_;
+};
+
 }  // namespace slcy

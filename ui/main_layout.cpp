@@ -1,0 +1,175 @@
+#include "main_layout.h"
+
+#include <QPalette>
+
+#include "drawing/glyphs.h"
+#include "texts.h"
+
+namespace slcy {
+
+namespace {
+
+using C = MainWindowControls;
+
+// A flat speed button of the tool bar or the level bar.
+struct ButtonRow {
+    SpeedButton* C::*control;
+    bool onLevelBar;  // a child of ScrollPanel, placed in its coordinates
+    QRect where;
+    const char* glyph;
+    int images;  // 2: the normal look and the disabled look side by side
+    QSize glyphSize;
+    int glyphMargin;
+    const char* germanHint;
+    const char* englishHint;
+};
+
+constexpr int kCentred = SpeedButton::kCentred;
+constexpr QSize kGlyph{18, 18};
+
+// Left to right along the tool bar, then the level bar's two buttons.
+const ButtonRow kButtons[] = {
+    {&C::NewGameBtn, false, {4, 4, 25, 25}, "newgame", 1, kGlyph, kCentred,
+     "Ich fang ein neues Spiel an.", "I want to play a new game."},
+    {&C::RestartBtn, false, {31, 4, 25, 25}, "restart", 2, kGlyph, 3,
+     "Ich probier's nochmal.", "I try it again."},
+    {&C::LoadBtn, false, {58, 4, 25, 25}, "load", 2, kGlyph, kCentred,
+     "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
+    {&C::SaveBtn, false, {85, 4, 25, 25}, "save", 2, kGlyph, kCentred,
+     "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
+    {&C::PauseBtn, false, {112, 4, 25, 25}, "pause", 1, kGlyph, kCentred,
+     "Ich brauch eine kurze Pause.", "I need a break."},
+    {&C::SoundBtn, false, {139, 4, 25, 25}, "sound", 2, {16, 16}, kCentred,
+     "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
+    {&C::ExitBtn, false, {166, 4, 25, 25}, "exit", 1, kGlyph, 2,
+     "Ich hab genug!", "I have enough!"},
+    // Each language offers the other in its own words.
+    {&C::TongueBtn, false, {384, 4, 25, 25}, "tongue", 1, {15, 15}, kCentred,
+     "I don't speak german.", "Ich spreche nicht englisch."},
+    {&C::RulesBtn, false, {411, 4, 25, 25}, "rules", 1, kGlyph, 2,
+     "Worum geht's da eigentlich?", "What's to do here?"},
+    {&C::InfoBtn, false, {438, 4, 25, 25}, "info", 1, kGlyph, 2,
+     "Wer hat diese Spiele nur verbrochen?", "Who did these WUMPLE GAME?"},
+    {&C::WumpleBtn, false, {465, 4, 29, 25}, "wumple", 1, {26, 20}, kCentred,
+     "Hurra, es gibt noch mehr Wumple Games.", "Hurrah, there are more WUMPLE GAMES."},
+    {&C::sUpBtn, true, {0, 0, 23, 22}, "sup", 2, {13, 13}, kCentred,
+     "nächsthöhere ungelöste Stufe", "Next unsolved level"},
+    {&C::sDownBtn, true, {0, 159, 23, 22}, "sdown", 2, {13, 13}, kCentred,
+     "nächstniedere ungelöste Stufe", "Previous unsolved level"},
+};
+
+QFont Font(int pixels, bool bold = false) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
+    QPalette p = widget->palette();
+    p.setColor(role, colour);
+    widget->setPalette(p);
+}
+
+QWidget* BlackShape(QWidget* parent, QRect where) {
+    auto* shape = new QWidget(parent);
+    shape->setGeometry(where);
+    shape->setAutoFillBackground(true);
+    SetColour(shape, QPalette::Window, Qt::black);
+    return shape;
+}
+
+QFrame* LoweredBevel(QWidget* parent, QRect where) {
+    auto* bevel = new QFrame(parent);
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel->setGeometry(where);
+    bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return bevel;
+}
+
+// The caption of a counter: transparent, in the counter's colour.
+QLabel* CounterLabel(QWidget* parent, QRect where, QColor colour) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(where);
+    label->setFont(Font(12));
+    SetColour(label, QPalette::WindowText, colour);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+PaintBox* Surface(QWidget* parent, const QImage& image, QPoint at) {
+    auto* surface = new PaintBox(image, parent);
+    surface->move(at);
+    return surface;
+}
+
+}  // namespace
+
+void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
+    window.setWindowIcon(QIcon(QStringLiteral(":/icons/slcy2_4-32.png")));
+    window.setFont(Font(13));
+    window.setFixedSize(kClientWidth, kClientHeight);
+
+    c.ToolPanel = new QFrame(&window);
+    c.ToolPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    c.ToolPanel->setGeometry(0, 0, kClientWidth, kToolBarHeight);
+
+    // The level bar stands over its black slot of the board picture.
+    c.ScrollPanel = new QWidget(&window);
+    c.ScrollPanel->setGeometry(450, kToolBarHeight + 130, 22, 181);
+
+    for (const ButtonRow& row : kButtons) {
+        auto* button = new SpeedButton(row.onLevelBar ? c.ScrollPanel : &window, row.glyphMargin);
+        button->setGeometry(row.where);
+        button->setIcon(GlyphIcon(QStringLiteral(":/glyphs/%1.png").arg(row.glyph), row.images));
+        button->setIconSize(row.glyphSize);
+        c.*row.control = button;
+        c.texts.push_back({button, false, row.germanHint, row.englishHint});
+    }
+    c.SoundBtn->setCheckable(true);
+    c.SoundBtn->setChecked(true);
+
+    c.Shape1 = BlackShape(&window, {196, 5, 101, 24});
+    c.Bevel2 = LoweredBevel(&window, {196, 4, 101, 26});
+    c.levellabel = CounterLabel(&window, {200, 12, 45, 16}, QColor(255, 255, 0));
+    c.texts.push_back({c.levellabel, true, "Stufe:", "Level:"});
+    c.levelbox = Surface(&window, drawing.levelbox, {236, 7});
+
+    c.tim = BlackShape(&window, {300, 5, 81, 24});
+    c.Bevel1 = LoweredBevel(&window, {300, 4, 81, 26});
+    c.TimeLabel = CounterLabel(&window, {304, 12, 41, 16}, QColor(0, 255, 0));
+    c.texts.push_back({c.TimeLabel, true, "Zeit:", "Time:"});
+    c.timbox = Surface(&window, drawing.timbox, {336, 7});
+
+    c.box = Surface(&window, drawing.box, {0, kToolBarHeight});
+    c.gsol = new SolvedGauge(&window);
+    c.gsol->setGeometry(410, kToolBarHeight + 130, 22, 180);
+
+    c.PauseText = new ClickLabel(&window);
+    c.PauseText->setGeometry(68, 136, 265, 109);
+    c.PauseText->setFont(Font(27, true));
+    c.PauseText->setAlignment(Qt::AlignCenter);
+    c.PauseText->setWordWrap(true);
+    SetColour(c.PauseText, QPalette::WindowText, QColor(255, 255, 0));
+    c.PauseText->hide();
+    c.texts.push_back({c.PauseText, true, "Spiel angehalten! Linke Maustaste zum weitermachen.",
+                       "Game paused! Press left mouse button to continue."});
+
+    c.LevelScroll = new LevelScrollBar(c.ScrollPanel);
+    c.LevelScroll->setGeometry(0, 21, 22, 138);
+    c.texts.push_back({c.LevelScroll, false, "Stufe wählen", "Select level"});
+    // Above the board, which is made after the panel.
+    c.ScrollPanel->raise();
+}
+
+void ApplyMainWindowTexts(const C& c, int language) {
+    for (const C::BilingualText& t : c.texts) {
+        const QString text = Tr(language, t.german, t.english);
+        if (t.caption)
+            static_cast<QLabel*>(t.control)->setText(text);
+        else
+            t.control->setToolTip(text);
+    }
+}
+
+}  // namespace slcy

@@ -1,0 +1,68 @@
+// Every window of the game exists once, from start-up to the end of the program. They are
+// made in a fixed order: the main window first, whose start-up (settings, progress file,
+// catalogue, first level) runs before any dialog exists and which gives every dialog its
+// icon; then the nine dialogs. The registry owns them all and is handed to whoever needs one.
+//
+// Asking for a window that has not been made yet is a programming error, not a question the
+// program may answer for the player: it is logged and ends the program.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace slcy {
+
+class TMainForm;
+class TSplash;
+class TEndGameDlg;
+class TInfoDialog;
+class TRestartDlg;
+class TSolvedDlg;
+class TTongueDlg;
+class TToSlowDlg;
+class TAllSolvedDlg;
+class TGiveUpDlg;
+
+class Windows {
+public:
+    Windows();
+    ~Windows();
+    Windows(const Windows&) = delete;
+    Windows& operator=(const Windows&) = delete;
+
+    // The main window, made and started. `Window` is TMainForm or a test's subclass of it.
+    template <class Window = TMainForm>
+    Window& CreateMainWindow(const QString& programDirectory) {
+        auto window = std::make_unique<Window>(programDirectory, *this);
+        Window& made = *window;
+        main_ = std::move(window);
+        return made;
+    }
+    // The dialogs over the main window, in the order the game has always made them.
+    void CreateDialogs();
+
+    TMainForm& MainForm() const;
+    TSplash& Splash() const;
+    TEndGameDlg& EndGameDlg() const;
+    TInfoDialog& InfoDialog() const;
+    TRestartDlg& RestartDlg() const;
+    TSolvedDlg& SolvedDlg() const;
+    TTongueDlg& TongueDlg() const;
+    TToSlowDlg& ToSlowDlg() const;
+    TAllSolvedDlg& AllSolvedDlg() const;
+    TGiveUpDlg& GiveUpDlg() const;
+
+private:
+    std::unique_ptr<TMainForm> main_;
+    std::unique_ptr<TSplash> splash_;
+    std::unique_ptr<TEndGameDlg> end_game_;
+    std::unique_ptr<TInfoDialog> info_;
+    std::unique_ptr<TRestartDlg> restart_;
+    std::unique_ptr<TSolvedDlg> solved_;
+    std::unique_ptr<TTongueDlg> tongue_;
+    std::unique_ptr<TToSlowDlg> to_slow_;
+    std::unique_ptr<TAllSolvedDlg> all_solved_;
+    std::unique_ptr<TGiveUpDlg> give_up_;
+};
+
+}  // namespace slcy
