@@ -14,3 +14,16 @@ start_private_xserver() {
     echo "Xvfb did not start on $display" >&2
     return 1
 }
+
+# Starts openbox on the private display and waits until it manages windows (it announces
+# itself on the root window); adds its pid to `pids`.
+start_window_manager() {
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    echo "openbox did not start on $DISPLAY" >&2
+    return 1
+}

@@ -1,0 +1,82 @@
+# Sourced by the end-to-end tests: a private X server with a window manager, a temporary
+# settings folder, and waiting for the game's windows by polling with a deadline (never by a
+# fixed sleep). The caller sets `program_dir` and may use `work`, `settings`, `game`.
+set -euo pipefail
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    import -window root "$work/fail.png" 2>/dev/null && cp "$work/fail.png" /tmp/sluicery-e2e-fail.png
+    exit 1
+}
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/private-xserver.sh"
+start_private_xserver "${E2E_FIRST_DISPLAY:-91}"
+start_window_manager
+
+export XDG_CONFIG_HOME=$work/config
+export QT_QPA_PLATFORM=xcb
+settings=$XDG_CONFIG_HOME/WumpleGames/Sluicery/V2.conf
+
+# Runs the command again and again until it succeeds or `seconds` have passed.
+wait_until() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# The id of a mapped window of the game with the given client size, if there is one.
+shown_window_of_size() {
+    local w=$1 h=$2 id
+    for id in $(xwininfo -root -tree 2>/dev/null | grep -F '("slcy2_4"' |
+                    grep -E " ${w}x${h}\+" | awk '{print $1}'); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# Waits up to `seconds` (default 10) for such a window and prints its id.
+window_of_size() {
+    local w=$1 h=$2 seconds=${3:-10} deadline
+    deadline=$((SECONDS + seconds))
+    until shown_window_of_size "$w" "$h"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+no_window_of_size() { ! shown_window_of_size "$1" "$2" >/dev/null; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+start_game() {
+    "$program_dir/slcy2_4" "$@" >"$work/game.log" 2>&1 &
+    game=$!
+    pids+=("$game")
+}
+
+# A settings file as a player who chose English before leaves it: no language dialog.
+settings_of_a_returning_player() {
+    mkdir -p "$(dirname "$settings")"
+    printf '[common]\ntongue=0\n%s' "${1:-}" >"$settings"
+}
+
+# True when the window manager has made the window (id in hex) the active one.
+is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == $(($1)) ]]; }
+
+# Makes the window active and waits until it is, so that keys reach it.
+activate() {
+    xdotool windowactivate "$1" 2>/dev/null || true
+    wait_until 10 is_active "$1"
+}

@@ -1,0 +1,198 @@
+// The start and the close of the whole program, as the player meets them: what the start-up
+// reads, what the close asks and writes, and whether the countdown runs while each dialog is
+// open. Dialogs are answered by a script that waits for each one to come up.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <functional>
+
+#include "Main.h"
+#include "Tongdlg.h"
+#include "hh_funcs.h"
+#include "progress_file.h"
+#include "settings_store.h"
+#include "texts.h"
+#include "window_registry.h"
+
+namespace slcy {
+namespace {
+
+// Answers the modal dialogs as they come up, each by one step, and notes what it saw.
+class DialogScript {
+public:
+    using Step = std::function<void(QWidget& dialog)>;
+
+    explicit DialogScript(std::vector<Step> steps) : steps_(std::move(steps)) {
+        QObject::connect(&poll_, &QTimer::timeout, [this] { AnswerTheOneShowing(); });
+        poll_.start(10);
+    }
+    std::vector<QString> seen;  // class names of the dialogs, in order
+
+private:
+    void AnswerTheOneShowing() {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog == last_ || next_ >= steps_.size()) return;
+        last_ = dialog;
+        seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
+        steps_[next_++](*dialog);
+    }
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    QWidget* last_ = nullptr;
+    QTimer poll_;
+};
+
+void Dismiss(QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); }
+void Confirm(QWidget& dialog) { static_cast<QDialog&>(dialog).done(static_cast<int>(ModalResult::Yes)); }
+
+LevelRecord OnePieceLevel(int column) {
+    LevelRecord level;
+    level.Decor.fill(kDecorBackground);
+    level.Pieces[CellIndex(column, 1)] = MakeTile(kCross, 0);
+    level.StartColumn = static_cast<std::uint8_t>(column);
+    return level;
+}
+
+class Lifecycle : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString progress_file;
+
+    void SetUp() override {
+        QFile::remove(SettingsFilePath());
+        std::ofstream out(Path("slcy.dat").toStdString(), std::ios::binary);
+        for (int level = 1; level <= 3; ++level) {
+            const LevelRecord record = OnePieceLevel(level);
+            out.write(reinterpret_cast<const char*>(&record), sizeof record);
+        }
+        progress_file = Path("week1.slv");
+    }
+    QString Path(const char* name) const { return QDir(dir.path()).filePath(name); }
+    static void Store(const char* key, const QVariant& value) {
+        ASSERT_TRUE(PutSettingText(QStringLiteral("common"), key, value.toString()));
+    }
+    static QString Stored(const char* key) {
+        return GetSettingText(QStringLiteral("common"), key, QStringLiteral("(none)"));
+    }
+};
+
+TEST_F(Lifecycle, TheStartReadsLanguageLevelProgressFileAndSound) {
+    ProgressTable results{};
+    Entry(results, 2) = 17;
+    ASSERT_TRUE(WriteProgressFile(progress_file, results));
+    Store("tongue", 1);
+    Store("level", 2);
+    Store("save", progress_file);
+    Store("sound", 0);
+
+    Windows windows;
+    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+    EXPECT_EQ(main.game().Language, kGerman);
+    EXPECT_EQ(main.game().Board.CurrentLevel, 2);
+    EXPECT_EQ(main.game().ProgressPath, progress_file.toStdString());
+    EXPECT_EQ(Entry(main.game().ProgressTable, 2), 17);
+    EXPECT_FALSE(main.SoundBtn->isChecked());
+    EXPECT_EQ(main.LevelScroll->value(), 3 - 2 + 1);
+    EXPECT_EQ(main.windowTitle(), "Sluicery 2.4 - Spiel week1.slv");
+}
+
+TEST_F(Lifecycle, TheCloseAsksOffersToSaveAndWritesWhatThePlayerLeft) {
+    Store("tongue", 0);
+    {
+        Windows windows;
+        TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+        windows.CreateDialogs();
+        main.FirstActivation = false;
+        main.show();
+        main.move(123, 45);
+        main.game().ProgressPath = progress_file.toStdString();
+        QTest::mouseClick(main.sUpBtn, Qt::LeftButton);  // level 2
+        QTest::mouseClick(main.SoundBtn, Qt::LeftButton);  // sound off
+
+        DialogScript script({Confirm, Dismiss});
+        EXPECT_TRUE(main.close());
+        EXPECT_EQ(script.seen, (std::vector<QString>{"slcy::TEndGameDlg", "QFileDialog"}));
+    }
+    EXPECT_EQ(Stored("sound"), "0");
+    EXPECT_EQ(Stored("level"), "2");
+    EXPECT_EQ(Stored("tongue"), "0");
+    EXPECT_EQ(Stored("save"), progress_file);
+    EXPECT_TRUE(Stored("MainForm").startsWith("200,")) << Stored("MainForm").toStdString();
+}
+
+TEST_F(Lifecycle, RefusingTheQuitQuestionKeepsTheGameAndItsCountdown) {
+    Windows windows;
+    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+    windows.CreateDialogs();
+    main.FirstActivation = false;
+    main.show();
+    DialogScript script({Dismiss});
+    EXPECT_FALSE(main.close());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(main.Timer->isActive());
+    EXPECT_EQ(Stored("level"), "(none)");
+}
+
+// The countdown stands still around the questions that interrupt the game, and runs on
+// around those that belong to it; afterwards it runs in every case.
+TEST_F(Lifecycle, TheCountdownRunsOrStandsStillWhileEachDialogIsOpen) {
+    Windows windows;
+    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+    windows.CreateDialogs();
+    main.FirstActivation = false;
+    main.show();
+    struct Case {
+        const char* dialog;
+        std::function<void()> open;
+        bool countdownRuns;
+    };
+    const Case cases[] = {
+        {"slcy::TGiveUpDlg", [&] { main.NewGameBtn->click(); }, true},
+        {"slcy::TRestartDlg", [&] { main.RestartBtn->click(); }, true},
+        {"slcy::TTongueDlg", [&] { main.TongueBtn->click(); }, true},
+        {"slcy::TInfoDialog", [&] { main.InfoBtn->click(); }, false},
+        {"QFileDialog", [&] { main.SaveBtn->click(); }, false},
+        {"QFileDialog", [&] { main.LoadBtn->click(); }, false},
+        {"slcy::TEndGameDlg", [&] { main.close(); }, false},
+    };
+    for (const Case& c : cases) {
+        bool ran = false;
+        DialogScript script({[&](QWidget& dialog) {
+            ran = main.Timer->isActive();
+            Dismiss(dialog);
+        }});
+        c.open();
+        ASSERT_EQ(script.seen, std::vector<QString>{c.dialog});
+        EXPECT_EQ(ran, c.countdownRuns) << c.dialog;
+        EXPECT_TRUE(main.Timer->isActive()) << "after " << c.dialog;
+    }
+    // The rules open in a window beside the game, without a modal dialog.
+    HelpUnitsInitialise(dir.path() + '/', {});
+    main.RulesBtn->click();
+    EXPECT_TRUE(main.Timer->isActive()) << "after the rules";
+    HelpUnitsFinalise();
+}
+
+TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
+    Store("tongue", 0);
+    Windows windows;
+    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+    windows.CreateDialogs();
+    main.FirstActivation = false;
+    main.show();
+    DialogScript script({[](QWidget& dialog) { static_cast<TTongueDlg&>(dialog).GermanBtn->click(); }});
+    main.TongueBtn->click();
+    EXPECT_EQ(main.NewGameBtn->toolTip(), "Ich fang ein neues Spiel an.");
+    EXPECT_EQ(main.TimeLabel->text(), "Zeit:");
+}
+
+}  // namespace
+}  // namespace slcy
