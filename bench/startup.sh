@@ -18,7 +18,7 @@ cleanup() {
 trap cleanup EXIT
 
 source "$(dirname "$0")/../scripts/private-xserver.sh"
-start_private_xserver 141
+start_private_xserver
 
 # A player who has chosen a language before: no language dialog.
 export XDG_CONFIG_HOME=$work/config

@@ -11,6 +11,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# A command that fails where nothing checks it ends the test: say which.
+trap 'echo "FAIL: line $LINENO of ${BASH_SOURCE[0]##*/}: $BASH_COMMAND" >&2' ERR
+set -o errtrace
 
 fail() {
     echo "FAIL: $*" >&2
@@ -19,8 +22,8 @@ fail() {
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/private-xserver.sh"
-start_private_xserver "${E2E_FIRST_DISPLAY:-91}"
-start_window_manager
+start_private_xserver
+OPENBOX_LOG=$work/openbox.log start_window_manager || { cat "$work/openbox.log" >&2; exit 1; }
 
 export XDG_CONFIG_HOME=$work/config
 export QT_QPA_PLATFORM=xcb
