@@ -1,9 +1,8 @@
 # The Debian package, `make package`: build/sluicery_<version>_<arch>.deb, made by CPack from
 # the install rules of app/ with the prefix /usr, the program stripped.
-if(NOT CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$" OR SLCY_SANITIZE)
-    message(WARNING "A package made from this ${CMAKE_BUILD_TYPE} build is not what players "
-                    "should get: configure an optimised build without the sanitizers for it.")
-endif()
+set(CPACK_SLCY_BUILD_TYPE "${CMAKE_BUILD_TYPE}")
+set(CPACK_SLCY_SANITIZE ${SLCY_SANITIZE})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/check_build.cmake)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sluicery)
