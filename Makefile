@@ -11,7 +11,7 @@ FUZZ_TARGETS := catalogue play progress settings
 CORE_TESTS   := engine_tests persist_tests levels_tests
 
 .PHONY: all bootstrap configure build run test bench assets levels clean \
-        test-asan test-asan-core fuzz fuzz-smoke lint install
+        test-asan test-asan-core fuzz fuzz-smoke lint install package
 
 all: build
 
@@ -83,6 +83,10 @@ lint: configure
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian package build/sluicery_<version>_<arch>.deb, from the same install rules.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Regenerate the committed art, sounds and levels from their generators.
 assets: build

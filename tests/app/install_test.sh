@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix and starts the game through the link in bin/: it must find
+# Installs into a temporary prefix and starts the game through the link in games/: it must find
 # its levels and help beside the real program (a missing catalogue would stop it at a message
 # box), and the desktop entry and the AppStream data must validate.
 # Usage: install_test.sh <build directory>
@@ -9,12 +9,14 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/slcy2_4 lib/sluicery/slcy2_4 lib/sluicery/slcy.dat lib/sluicery/slcy.rcc \
-         share/applications/sluicery.desktop share/icons/hicolor/256x256/apps/sluicery.png \
-         share/metainfo/example.wumplegames.Sluicery.metainfo.xml; do
+for f in games/slcy2_4 lib/games/sluicery/slcy2_4 lib/games/sluicery/slcy.dat \
+         lib/games/sluicery/slcy.rcc share/applications/sluicery.desktop \
+         share/icons/hicolor/256x256/apps/sluicery.png \
+         share/metainfo/example.wumplegames.Sluicery.metainfo.xml share/man/man6/slcy2_4.6.gz \
+         share/doc/sluicery/copyright share/doc/sluicery/changelog.gz; do
     [[ -e "$prefix/$f" ]] || { echo "FAIL: $f was not installed"; exit 1; }
 done
-[[ -L "$prefix/bin/slcy2_4" ]] || { echo "FAIL: bin/slcy2_4 is not a link"; exit 1; }
+[[ -L "$prefix/games/slcy2_4" ]] || { echo "FAIL: games/slcy2_4 is not a link"; exit 1; }
 
 desktop-file-validate "$prefix/share/applications/sluicery.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/example.wumplegames.Sluicery.metainfo.xml" \
@@ -25,5 +27,5 @@ trap 'rm -rf "$prefix" "$config"' EXIT
 mkdir -p "$config/WumpleGames/Sluicery"
 printf '[common]\ntongue=0\n' >"$config/WumpleGames/Sluicery/V2.conf"
 XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen SLCY_QUIT_AFTER_FIRST_PAINT=1 \
-    timeout 20 "$prefix/bin/slcy2_4" || { echo "FAIL: the installed game did not start cleanly"; exit 1; }
+    timeout 20 "$prefix/games/slcy2_4" || { echo "FAIL: the installed game did not start cleanly"; exit 1; }
 echo "installed layout, desktop data and a start through the link: all as expected"

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Builds the Debian package into a temporary folder and checks it as a distribution would:
+# its control fields and contents, lintian, and a start of the game unpacked into a temporary
+# root, where it must find its levels and its help beside the real program.
+# Usage: package_test.sh <build directory> <version>
+set -euo pipefail
+build=$(realpath "$1")
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) ||
+    { cat "$work/cpack.log"; fail "cpack could not make the package"; }
+deb=$work/out/sluicery_${version}_$(dpkg --print-architecture).deb
+[[ -f "$deb" ]] || fail "no $(basename "$deb"); cpack made: $(ls "$work/out")"
+
+# --- Control fields -------------------------------------------------------------------------
+field() { dpkg-deb --field "$deb" "$1"; }
+expect_field() {
+    local value
+    value=$(field "$1")
+    [[ "$value" == $2 ]] || fail "$1 is '$value', expected $2"
+}
+expect_field Package sluicery
+expect_field Version "$version"
+expect_field Section games
+expect_field Maintainer 'Wumple Games <*@wumple-games.example>'
+expect_field Homepage https://wumple-games.example/
+# Computed from the binary, and what it loads without linking: the platform plugin (in Qt's
+# Gui package on Debian 12) and the fonts of its windows.
+for dependency in libqt6widgets6 libqt6gui6 libqt6multimedia6 libc6 'fonts-liberation | fonts-liberation2'; do
+    [[ ", $(field Depends), " == *", $dependency"[\ ,]* ]] ||
+        fail "Depends lacks $dependency: $(field Depends)"
+done
+(($(field Description | wc -l) > 3)) || fail "no long description"
+(($(field Installed-Size) < 2048)) || fail "installed size $(field Installed-Size) KiB is 2 MB or more"
+
+# --- Contents: Debian's places for a game, all owned by root ----------------------------------
+dpkg-deb --contents "$deb" >"$work/contents"
+for path in ./usr/lib/games/sluicery/slcy2_4 ./usr/lib/games/sluicery/slcy.dat \
+            ./usr/lib/games/sluicery/slcy.rcc ./usr/games/slcy2_4 \
+            ./usr/share/applications/sluicery.desktop \
+            ./usr/share/icons/hicolor/32x32/apps/sluicery.png \
+            ./usr/share/icons/hicolor/256x256/apps/sluicery.png \
+            ./usr/share/metainfo/example.wumplegames.Sluicery.metainfo.xml \
+            ./usr/share/man/man6/slcy2_4.6.gz \
+            ./usr/share/doc/sluicery/copyright ./usr/share/doc/sluicery/changelog.gz; do
+    grep -q " $path\( ->.*\)\?$" "$work/contents" || fail "$path is not in the package"
+done
+grep -q ' ./usr/games/slcy2_4 -> ../lib/games/sluicery/slcy2_4$' "$work/contents" ||
+    fail "/usr/games/slcy2_4 is not a link to the program"
+awk '$2 != "root/root" || $6 !~ /^\.\/usr\//' "$work/contents" | grep . &&
+    fail "entries outside /usr or not owned by root"
+
+root=$work/root
+dpkg-deb --extract "$deb" "$root"
+file "$root/usr/lib/games/sluicery/slcy2_4" | grep -q ', stripped' || fail "the program is not stripped"
+gzip -t "$root/usr/share/man/man6/slcy2_4.6.gz" "$root/usr/share/doc/sluicery/changelog.gz"
+
+# --- lintian: no error, no warning ----------------------------------------------------------
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log"; fail "lintian reports errors or warnings"; }
+
+# --- The unpacked game starts through its link, from elsewhere, and uses its own directory ----
+# With /debug the log lies beside the program when that is writable, as it is here; the game
+# ends at its first paint, which it reaches only when the level catalogue was read (a missing
+# catalogue stops it at a message box).
+mkdir -p "$work/config/WumpleGames/Sluicery" "$work/elsewhere"
+printf '[common]\ntongue=0\n' >"$work/config/WumpleGames/Sluicery/V2.conf"
+(cd "$work/elsewhere" &&
+    XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen SLCY_QUIT_AFTER_FIRST_PAINT=1 \
+        timeout 30 "$root/usr/games/slcy2_4" /debug) ||
+    fail "the unpacked game did not reach its first paint"
+program_dir=$(realpath "$root/usr/lib/games/sluicery")
+log=$program_dir/HHDebug.txt
+[[ -f "$log" ]] || fail "no diagnostic log beside the program"
+grep '^_ModuleDir' "$log" | grep -qF "$program_dir" ||
+    fail "the game took another directory: $(grep _ModuleDir "$log")"
+grep -qF "THookHelpSystem.Create(\"$program_dir/slcy.rcc\"" "$log" ||
+    fail "the game looks for its help elsewhere: $(grep -F 'THookHelpSystem.Create' "$log")"
+echo "package $(basename "$deb"): fields, contents, lintian and a start from the unpacked root as expected"
