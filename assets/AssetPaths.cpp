@@ -4,6 +4,7 @@ namespace slcy::assets {
 
 std::vector<std::string> AllResources() {
     std::vector<std::string> all;
+    all.reserve(kSpriteSheets.size() + kIconSizes.size() + kGlyphs.size() + 2 + kSounds.size());
     for (const SheetFile& sheet : kSpriteSheets) all.emplace_back(sheet.Path);
     for (int size : kIconSizes) all.push_back(IconPath(size));
     for (const Glyph& glyph : kGlyphs) all.push_back(GlyphPath(glyph.Name));

@@ -20,6 +20,7 @@ struct GlyphFile {
 
 std::vector<GlyphFile> Glyphs() {
     std::vector<GlyphFile> files;
+    files.reserve(kGlyphs.size());
     for (const Glyph& g : kGlyphs)
         files.push_back({GlyphPath(g.Name), g.Width * g.Images, g.Height, g.Images == 2});
     return files;

@@ -30,8 +30,9 @@ int main(int argc, char** argv) {
     const Sound sounds[] = {Water(), Solved(), Refused(), Timeout()};
     static_assert(std::size(sounds) == slcy::assets::kSounds.size());
     for (std::size_t n = 0; n < std::size(sounds); ++n) {
-        const std::string file = std::filesystem::path(slcy::assets::kSounds[n]).filename();
-        const std::string path = out + "/" + file;
+        const std::string path = (std::filesystem::path(out) /
+                                  std::filesystem::path(slcy::assets::kSounds[n]).filename())
+                                     .string();
         if (!WriteFile(path, WaveImage(sounds[n].rate, sounds[n].samples)))
             slcy::tools::Die(QStringLiteral("soundgen"),
                              QStringLiteral("cannot write %1").arg(QString::fromStdString(path)));

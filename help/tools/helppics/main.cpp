@@ -58,7 +58,7 @@ class PictureFolder {
 };
 
 QImage ReadSheet(const QString& file, const assets::SheetFile& sheet) {
-    const QImage image(file);
+    QImage image(file);
     if (image.size() != QSize(sheet.Width, sheet.Height))
         tools::Die(kTool, QStringLiteral("cannot read a %1 x %2 %3")
                               .arg(sheet.Width)
