@@ -2,30 +2,16 @@
 
 namespace slcy::assets {
 
-std::span<const char* const> AllResources() {
-    static constexpr const char* kAll[] = {
-        ":/sprites/pieces.png",        ":/sprites/decor.png",
-        ":/sprites/wetmarkers.png",    ":/sprites/background.png",
-        ":/sprites/leveldigits.png",   ":/sprites/timedigits.png",
-        ":/icons/slcy2_4-32.png",      ":/icons/slcy2_4-48.png",
-        ":/icons/slcy2_4-64.png",      ":/icons/slcy2_4-128.png",
-        ":/icons/slcy2_4-256.png",     ":/glyphs/newgame.png",
-        ":/glyphs/restart.png",        ":/glyphs/load.png",
-        ":/glyphs/save.png",           ":/glyphs/pause.png",
-        ":/glyphs/sound.png",          ":/glyphs/exit.png",
-        ":/glyphs/tongue.png",         ":/glyphs/rules.png",
-        ":/glyphs/info.png",           ":/glyphs/wumple.png",
-        ":/glyphs/sup.png",            ":/glyphs/sdown.png",
-        ":/glyphs/dlg_bomb.png",       ":/glyphs/dlg_restart_yes.png",
-        ":/glyphs/dlg_restart_no.png", ":/glyphs/dlg_door.png",
-        ":/glyphs/dlg_smile.png",      ":/glyphs/dlg_frown.png",
-        ":/glyphs/dlg_cancel.png",     ":/glyphs/check.png",
-        ":/glyphs/flags_en.png",       ":/glyphs/flags_de.png",
-        ":/pictures/splash.png",       ":/pictures/info.png",
-        ":/sounds/water.wav",          ":/sounds/solved.wav",
-        ":/sounds/refused.wav",        ":/sounds/timeout.wav",
-    };
-    return kAll;
+std::vector<std::string> AllResources() {
+    std::vector<std::string> all;
+    all.reserve(kSpriteSheets.size() + kIconSizes.size() + kGlyphs.size() + 2 + kSounds.size());
+    for (const SheetFile& sheet : kSpriteSheets) all.emplace_back(sheet.Path);
+    for (int size : kIconSizes) all.push_back(IconPath(size));
+    for (const Glyph& glyph : kGlyphs) all.push_back(GlyphPath(glyph.Name));
+    all.emplace_back(kSplashPicture);
+    all.emplace_back(kInfoPicture);
+    for (const char* sound : kSounds) all.emplace_back(sound);
+    return all;
 }
 
 }  // namespace slcy::assets

@@ -9,9 +9,13 @@ namespace assettest {
 
 QString AssetPath(const QString& relative) { return QString(SLCY_ASSET_DIR) + "/" + relative; }
 
-QImage LoadPng(const QString& relative) {
-    QImage image(AssetPath(relative), "PNG");
-    EXPECT_FALSE(image.isNull()) << "cannot read " << relative.toStdString();
+QString CommittedFile(const std::string& resource) {
+    return AssetPath(QString::fromStdString(FileOf(resource)));
+}
+
+QImage LoadPng(const std::string& resource) {
+    QImage image(CommittedFile(resource), "PNG");
+    EXPECT_FALSE(image.isNull()) << "cannot read " << resource;
     return image;
 }
 
@@ -21,8 +25,8 @@ QByteArray ReadFile(const QString& path) {
     return file.readAll();
 }
 
-PngHeader ReadPngHeader(const QString& relative) {
-    const QByteArray bytes = ReadFile(AssetPath(relative));
+PngHeader ReadPngHeader(const std::string& resource) {
+    const QByteArray bytes = ReadFile(CommittedFile(resource));
     PngHeader h;
     if (bytes.size() < 33 || !bytes.startsWith("\x89PNG\r\n\x1a\n")) return h;
     auto be32 = [&](int at) {

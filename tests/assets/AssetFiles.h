@@ -5,12 +5,20 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <string>
+
+#include "AssetPaths.h"
 
 namespace assettest {
 
+using namespace slcy::assets;
+
+// The committed file at this path below assets/.
 QString AssetPath(const QString& relative);
-// Loads a PNG from the source tree; fails the calling test if it cannot be read.
-QImage LoadPng(const QString& relative);
+// The committed file behind a resource path of the table in AssetPaths.h.
+QString CommittedFile(const std::string& resource);
+// Loads the committed PNG behind a resource path; fails the calling test if it cannot be read.
+QImage LoadPng(const std::string& resource);
 QByteArray ReadFile(const QString& path);
 
 // What a PNG file says about itself in its header: 2 RGB, 3 palette, 6 RGBA, and so on.
@@ -18,7 +26,7 @@ struct PngHeader {
     int width = 0, height = 0, bitDepth = 0, colourType = -1;
     bool hasTransparencyChunk = false;
 };
-PngHeader ReadPngHeader(const QString& relative);
+PngHeader ReadPngHeader(const std::string& resource);
 
 // Colour questions.
 int Distance(QRgb a, QRgb b);  // largest difference of one channel

@@ -11,7 +11,7 @@ namespace {
 
 class BoardBackground : public ::testing::Test {
 protected:
-    QImage plate = LoadPng("sprites/background.png");
+    QImage plate = LoadPng(kBoardBackground.Path);
 };
 
 bool IsTitleWhite(QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; }
@@ -20,7 +20,7 @@ bool IsTitleWhite(QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) 
 
 TEST_F(BoardBackground, IsTheBoardAreaInOpaqueTrueColour) {
     EXPECT_EQ(plate.size(), QSize(500, 333));
-    const PngHeader h = ReadPngHeader("sprites/background.png");
+    const PngHeader h = ReadPngHeader(kBoardBackground.Path);
     EXPECT_EQ(h.colourType, 2);
     EXPECT_EQ(h.bitDepth, 8);
 }

@@ -2,9 +2,9 @@
 // must not show where their tiles meet.
 #include <cmath>
 #include <gtest/gtest.h>
-#include <vector>
 
 #include "AssetFiles.h"
+#include "DecorLayout.h"
 
 using namespace assettest;
 
@@ -12,23 +12,10 @@ namespace {
 
 constexpr int kTile = 36;
 
-// A picture: its tiles' values row by row, `columns` to a row.
-struct Picture {
-    const char* name;
-    int columns;
-    std::vector<int> values;
-    bool chalked = false;  // a chalk drawing runs over the stone and across the seams
-};
-
-const std::vector<Picture> kPictures = {
-    {"first chalk slab", 3, {0, 1, 2, 8, 9, 10, 16, 17, 18}, true},
-    {"second chalk slab", 3, {4, 5, 6, 12, 13, 14, 20, 21, 22}, true},
-    {"rust-orange block", 3, {37, 38, 39, 45, 46, 47, 53, 54, 55}},
-    {"vertical stone strip", 1, {3, 11, 19}},
-    {"horizontal stone strip", 4, {24, 25, 26, 27}},
-    {"lumpy metal", 1, {15, 23}},
-    {"white marble", 4, {28, 29, 30, 31}},
-};
+// On the two head slabs a chalk drawing runs over the stone and across the seams.
+bool Chalked(const DecorPicture& p) {
+    return &p == &kDecorPictures[kFirstHeadSlab] || &p == &kDecorPictures[kSecondHeadSlab];
+}
 
 // The chalk is far lighter than the brown stone: where it lies, the stone is not measured.
 bool IsChalk(QRgb c) { return qGray(c) > 150; }
@@ -76,14 +63,14 @@ bool Joins(const SeamMeasure& m) { return m.seam <= 1.6 * m.inside + 3.0; }
 
 class DecorSheet : public ::testing::Test {
 protected:
-    QImage sheet = LoadPng("sprites/decor.png");
+    QImage sheet = LoadPng(kDecorSheet.Path);
 };
 
 }  // namespace
 
 TEST_F(DecorSheet, IsEightByEightTilesInOpaqueTrueColour) {
     EXPECT_EQ(sheet.size(), QSize(288, 288));
-    const PngHeader h = ReadPngHeader("sprites/decor.png");
+    const PngHeader h = ReadPngHeader(kDecorSheet.Path);
     EXPECT_EQ(h.colourType, 2);
     EXPECT_EQ(h.bitDepth, 8);
 }
@@ -112,20 +99,19 @@ TEST_F(DecorSheet, EveryOtherTileShowsAPictureNotAPlainColour) {
 }
 
 TEST_F(DecorSheet, TilesOfOnePictureJoinWithoutASeam) {
-    for (const Picture& p : kPictures) {
-        const int rows = int(p.values.size()) / p.columns;
-        for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < p.columns; ++c) {
-                const int v = p.values[r * p.columns + c];
-                if (c + 1 < p.columns) {
-                    const SeamMeasure m = Measure(sheet, v, p.values[r * p.columns + c + 1], false, p.chalked);
-                    EXPECT_TRUE(Joins(m)) << p.name << ": " << v << " | " << v + 1 << " seam "
+    for (const DecorPicture& p : kDecorPictures) {
+        for (int r = 0; r < p.Rows; ++r) {
+            for (int c = 0; c < p.Columns; ++c) {
+                const int v = p.Tile(c, r);
+                if (c + 1 < p.Columns) {
+                    const SeamMeasure m = Measure(sheet, v, p.Tile(c + 1, r), false, Chalked(p));
+                    EXPECT_TRUE(Joins(m)) << p.Name << ": " << v << " | " << v + 1 << " seam "
                                           << m.seam << " inside " << m.inside;
                 }
-                if (r + 1 < rows) {
-                    const int below = p.values[(r + 1) * p.columns + c];
-                    const SeamMeasure m = Measure(sheet, v, below, true, p.chalked);
-                    EXPECT_TRUE(Joins(m)) << p.name << ": " << v << " over " << below << " seam "
+                if (r + 1 < p.Rows) {
+                    const int below = p.Tile(c, r + 1);
+                    const SeamMeasure m = Measure(sheet, v, below, true, Chalked(p));
+                    EXPECT_TRUE(Joins(m)) << p.Name << ": " << v << " over " << below << " seam "
                                           << m.seam << " inside " << m.inside;
                 }
             }

@@ -16,8 +16,8 @@ struct Strip {
     int width;
     QRgb lit, unlit;
 };
-const Strip kLevel = {"sprites/leveldigits.png", 148, qRgb(0xFF, 0xFF, 0x00), qRgb(0x40, 0x40, 0x00)};
-const Strip kTime = {"sprites/timedigits.png", 121, qRgb(0x00, 0xFF, 0x00), qRgb(0x00, 0x40, 0x00)};
+const Strip kLevel = {kLevelDigitStrip.Path, 148, qRgb(0xFF, 0xFF, 0x00), qRgb(0x40, 0x40, 0x00)};
+const Strip kTime = {kTimeDigitStrip.Path, 121, qRgb(0x00, 0xFF, 0x00), qRgb(0x00, 0x40, 0x00)};
 
 bool IsDot(int x, int y) { return x % 3 != 2 && y % 3 != 2; }
 

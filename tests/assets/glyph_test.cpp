@@ -2,6 +2,7 @@
 // the window turns transparent.
 #include <QSet>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 #include "AssetFiles.h"
@@ -10,26 +11,20 @@ using namespace assettest;
 
 namespace {
 
-struct Glyph {
-    const char* file;
-    int width, height;
-    bool twoImages;  // normal look, then the disabled look, side by side
+// The glyphs of the table the game and the generator share, as committed.
+struct GlyphFile {
+    std::string file;
+    int width, height;  // of the whole bitmap
+    bool twoImages;     // normal look, then the disabled look, side by side
 };
 
-const std::vector<Glyph> kGlyphs = {
-    {"glyphs/newgame.png", 18, 18, false},         {"glyphs/restart.png", 36, 18, true},
-    {"glyphs/load.png", 36, 18, true},             {"glyphs/save.png", 36, 18, true},
-    {"glyphs/pause.png", 18, 18, false},           {"glyphs/sound.png", 32, 16, true},
-    {"glyphs/exit.png", 18, 18, false},            {"glyphs/tongue.png", 15, 15, false},
-    {"glyphs/rules.png", 18, 18, false},           {"glyphs/info.png", 18, 18, false},
-    {"glyphs/wumple.png", 26, 20, false},          {"glyphs/sup.png", 26, 13, true},
-    {"glyphs/sdown.png", 26, 13, true},            {"glyphs/dlg_bomb.png", 18, 18, false},
-    {"glyphs/dlg_restart_yes.png", 36, 18, true},  {"glyphs/dlg_restart_no.png", 36, 18, true},
-    {"glyphs/dlg_door.png", 18, 18, false},        {"glyphs/dlg_smile.png", 17, 17, false},
-    {"glyphs/dlg_frown.png", 17, 17, false},       {"glyphs/dlg_cancel.png", 18, 18, false},
-    {"glyphs/check.png", 36, 18, true},            {"glyphs/flags_en.png", 53, 20, false},
-    {"glyphs/flags_de.png", 80, 20, false},
-};
+std::vector<GlyphFile> Glyphs() {
+    std::vector<GlyphFile> files;
+    files.reserve(kGlyphs.size());
+    for (const Glyph& g : kGlyphs)
+        files.push_back({GlyphPath(g.Name), g.Width * g.Images, g.Height, g.Images == 2});
+    return files;
+}
 
 QRgb Opaque(QRgb c) { return c | 0xFF000000; }
 QRgb LowerLeft(const QImage& g) { return Opaque(g.pixel(0, g.height() - 1)); }
@@ -63,13 +58,13 @@ bool Dark(QRgb c) { return qGray(c) < 70; }
 }  // namespace
 
 TEST(Glyphs, HaveTheirSizes) {
-    for (const Glyph& g : kGlyphs) {
+    for (const GlyphFile& g : Glyphs()) {
         EXPECT_EQ(LoadPng(g.file).size(), QSize(g.width, g.height)) << g.file;
     }
 }
 
 TEST(Glyphs, AreOpaqueBitmapsOfAtMostSixteenColours) {
-    for (const Glyph& g : kGlyphs) {
+    for (const GlyphFile& g : Glyphs()) {
         const QImage image = LoadPng(g.file);
         EXPECT_FALSE(image.hasAlphaChannel()) << g.file;
         EXPECT_FALSE(ReadPngHeader(g.file).hasTransparencyChunk) << g.file;
@@ -82,13 +77,14 @@ TEST(Glyphs, AreOpaqueBitmapsOfAtMostSixteenColours) {
 }
 
 TEST(Glyphs, LowerLeftPixelHoldsAKeyColour) {
-    for (const Glyph& g : kGlyphs) EXPECT_TRUE(IsKeyColour(LowerLeft(LoadPng(g.file)))) << g.file;
+    for (const GlyphFile& g : Glyphs())
+        EXPECT_TRUE(IsKeyColour(LowerLeft(LoadPng(g.file)))) << g.file;
 }
 
 TEST(Glyphs, KeyColourOnlySurroundsTheMotifAndNeverFallsInsideIt) {
     // Every key-coloured pixel must be reachable from the glyph's border through key-coloured
     // pixels: a key pixel walled in by the motif would be a hole punched into the picture.
-    for (const Glyph& g : kGlyphs) {
+    for (const GlyphFile& g : Glyphs()) {
         const QImage image = LoadPng(g.file);
         const QRgb key = LowerLeft(image);
         const int w = image.width(), h = image.height();
@@ -129,7 +125,7 @@ TEST(Glyphs, KeyColourOnlySurroundsTheMotifAndNeverFallsInsideIt) {
 }
 
 TEST(Glyphs, DisabledLookIsGreyEmbossedOnTheKey) {
-    for (const Glyph& g : kGlyphs) {
+    for (const GlyphFile& g : Glyphs()) {
         if (!g.twoImages) continue;
         const QImage image = LoadPng(g.file);
         const QRgb key = LowerLeft(image);
@@ -147,30 +143,32 @@ TEST(Glyphs, DisabledLookIsGreyEmbossedOnTheKey) {
 }
 
 TEST(Glyphs, MotifsWearTheirColours) {
-    auto share = [](const char* file, int width, auto test) { return MotifShare(LoadPng(file), width, test); };
-    EXPECT_GT(share("glyphs/newgame.png", 18, Dark), 0.5) << "a black bomb";
-    EXPECT_GT(share("glyphs/dlg_bomb.png", 18, Dark), 0.5) << "a black bomb";
-    EXPECT_GT(share("glyphs/restart.png", 18, Greenish), 0.6) << "a green arrow";
-    EXPECT_GT(share("glyphs/dlg_restart_yes.png", 18, Greenish), 0.6) << "a green arrow";
-    EXPECT_GT(share("glyphs/dlg_restart_no.png", 18, Reddish), 0.5) << "a red cross";
-    EXPECT_GT(share("glyphs/dlg_cancel.png", 18, Reddish), 0.5) << "a red X";
-    EXPECT_GT(share("glyphs/check.png", 18, Greenish), 0.6) << "a green check mark";
-    EXPECT_GT(share("glyphs/rules.png", 18, Reddish), 0.4) << "a red ball";
-    EXPECT_GT(share("glyphs/info.png", 18, Bluish), 0.4) << "a blue ball";
-    EXPECT_GT(share("glyphs/pause.png", 18, Bluish), 0.3) << "a blue cup";
-    EXPECT_GT(share("glyphs/exit.png", 18, Bluish), 0.3) << "a blue door";
-    EXPECT_GT(share("glyphs/dlg_door.png", 18, Bluish), 0.3) << "a blue door";
-    EXPECT_GT(share("glyphs/tongue.png", 15, Reddish), 0.5) << "red lips";
-    EXPECT_GT(share("glyphs/dlg_smile.png", 17, Yellowish), 0.5) << "a yellow face";
-    EXPECT_GT(share("glyphs/dlg_frown.png", 17, Greenish), 0.5) << "a green face";
-    EXPECT_GT(share("glyphs/wumple.png", 26, Bluish), 0.3) << "on a blue ground";
-    EXPECT_GT(share("glyphs/sup.png", 13, Greenish), 0.6) << "a green triangle";
-    EXPECT_GT(share("glyphs/sdown.png", 13, Greenish), 0.6) << "a green triangle";
+    auto share = [](const std::string& file, int width, auto test) {
+        return MotifShare(LoadPng(file), width, test);
+    };
+    EXPECT_GT(share(GlyphPath("newgame"), 18, Dark), 0.5) << "a black bomb";
+    EXPECT_GT(share(GlyphPath("dlg_bomb"), 18, Dark), 0.5) << "a black bomb";
+    EXPECT_GT(share(GlyphPath("restart"), 18, Greenish), 0.6) << "a green arrow";
+    EXPECT_GT(share(GlyphPath("dlg_restart_yes"), 18, Greenish), 0.6) << "a green arrow";
+    EXPECT_GT(share(GlyphPath("dlg_restart_no"), 18, Reddish), 0.5) << "a red cross";
+    EXPECT_GT(share(GlyphPath("dlg_cancel"), 18, Reddish), 0.5) << "a red X";
+    EXPECT_GT(share(GlyphPath("check"), 18, Greenish), 0.6) << "a green check mark";
+    EXPECT_GT(share(GlyphPath("rules"), 18, Reddish), 0.4) << "a red ball";
+    EXPECT_GT(share(GlyphPath("info"), 18, Bluish), 0.4) << "a blue ball";
+    EXPECT_GT(share(GlyphPath("pause"), 18, Bluish), 0.3) << "a blue cup";
+    EXPECT_GT(share(GlyphPath("exit"), 18, Bluish), 0.3) << "a blue door";
+    EXPECT_GT(share(GlyphPath("dlg_door"), 18, Bluish), 0.3) << "a blue door";
+    EXPECT_GT(share(GlyphPath("tongue"), 15, Reddish), 0.5) << "red lips";
+    EXPECT_GT(share(GlyphPath("dlg_smile"), 17, Yellowish), 0.5) << "a yellow face";
+    EXPECT_GT(share(GlyphPath("dlg_frown"), 17, Greenish), 0.5) << "a green face";
+    EXPECT_GT(share(GlyphPath("wumple"), 26, Bluish), 0.3) << "on a blue ground";
+    EXPECT_GT(share(GlyphPath("sup"), 13, Greenish), 0.6) << "a green triangle";
+    EXPECT_GT(share(GlyphPath("sdown"), 13, Greenish), 0.6) << "a green triangle";
 }
 
 TEST(Glyphs, LevelBarTrianglesPointUpAndDown) {
     // A triangle is widest at its base: at the bottom when it points up.
-    auto widestRow = [](const char* file) {
+    auto widestRow = [](const std::string& file) {
         const QImage g = LoadPng(file);
         const QRgb key = LowerLeft(g);
         int best = 0, bestRow = -1;
@@ -181,14 +179,13 @@ TEST(Glyphs, LevelBarTrianglesPointUpAndDown) {
         }
         return bestRow;
     };
-    EXPECT_GT(widestRow("glyphs/sup.png"), 8);
-    EXPECT_LT(widestRow("glyphs/sdown.png"), 4);
+    EXPECT_GT(widestRow(GlyphPath("sup")), 8);
+    EXPECT_LT(widestRow(GlyphPath("sdown")), 4);
 }
 
 TEST(Icons, ComeInFiveSizesOfOneMotif) {
-    for (int size : {32, 48, 64, 128, 256}) {
-        const QString file = QString("icons/slcy2_4-%1.png").arg(size);
-        const QImage icon = LoadPng(file);
+    for (int size : kIconSizes) {
+        const QImage icon = LoadPng(IconPath(size));
         EXPECT_EQ(icon.size(), QSize(size, size)) << size;
         // The ground is transparent; the green light sits in the middle of the box.
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
@@ -199,9 +196,9 @@ TEST(Icons, ComeInFiveSizesOfOneMotif) {
 }
 
 TEST(Icons, WindowIconKeepsToSixteenColours) {
-    const PngHeader h = ReadPngHeader("icons/slcy2_4-32.png");
+    const PngHeader h = ReadPngHeader(IconPath(kWindowIconSize));
     EXPECT_EQ(h.colourType, 3);
-    const QImage icon = LoadPng("icons/slcy2_4-32.png");
+    const QImage icon = LoadPng(IconPath(kWindowIconSize));
     QSet<QRgb> colours;
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) colours.insert(icon.pixel(x, y));
@@ -210,11 +207,11 @@ TEST(Icons, WindowIconKeepsToSixteenColours) {
 }
 
 TEST(Pictures, SplashIsTrueColourAndInfoPictureHasAPalette) {
-    EXPECT_EQ(LoadPng("pictures/splash.png").size(), QSize(200, 150));
-    EXPECT_EQ(ReadPngHeader("pictures/splash.png").colourType, 2);
-    const QImage info = LoadPng("pictures/info.png");
+    EXPECT_EQ(LoadPng(kSplashPicture).size(), QSize(200, 150));
+    EXPECT_EQ(ReadPngHeader(kSplashPicture).colourType, 2);
+    const QImage info = LoadPng(kInfoPicture);
     EXPECT_EQ(info.size(), QSize(100, 75));
-    const PngHeader h = ReadPngHeader("pictures/info.png");
+    const PngHeader h = ReadPngHeader(kInfoPicture);
     EXPECT_EQ(h.colourType, 3);
     EXPECT_EQ(h.bitDepth, 8);
     EXPECT_LE(info.colorCount(), 256);

@@ -6,21 +6,17 @@
 #include <numbers>
 
 #include "AssetFiles.h"
+#include "water.h"
 
 using namespace assettest;
 
 namespace {
 
 constexpr int kCell = 36;
-// Openings at orientation 0, one bit per direction: Right, Up, Left, Down.
-constexpr std::array<int, 6> kOpenings = {0, 0b0001, 0b0011, 0b0101, 0b0111, 0b1111};
-
-int Turned(int openings, int orientation) {
-    int out = 0;
-    for (int d = 0; d < 4; ++d) {
-        if (openings & (1 << d)) out |= 1 << ((d + orientation) % 4);
-    }
-    return out;
+// Where the rules give a piece of this kind and orientation an opening, one bit per direction:
+// Right, Up, Left, Down.
+int Openings(int kind, int orientation) {
+    return slcy::kOpeningMask[slcy::MakeTile(kind, orientation)];
 }
 
 // The two pixels at the middle of each side of a frame, by direction.
@@ -39,14 +35,14 @@ QRgb FramePixel(const QImage& sheet, int kind, int frame, int x, int y) {
 
 class PieceSheet : public ::testing::Test {
 protected:
-    QImage sheet = LoadPng("sprites/pieces.png");
+    QImage sheet = LoadPng(kPieceSheet.Path);
 };
 
 }  // namespace
 
 TEST_F(PieceSheet, IsTwelveFramesOfFiveKindsInOpaqueTrueColour) {
     EXPECT_EQ(sheet.size(), QSize(432, 180));
-    const PngHeader h = ReadPngHeader("sprites/pieces.png");
+    const PngHeader h = ReadPngHeader(kPieceSheet.Path);
     EXPECT_EQ(h.colourType, 2) << "24-bit RGB without alpha";
     EXPECT_EQ(h.bitDepth, 8);
     EXPECT_FALSE(h.hasTransparencyChunk);
@@ -55,7 +51,7 @@ TEST_F(PieceSheet, IsTwelveFramesOfFiveKindsInOpaqueTrueColour) {
 TEST_F(PieceSheet, RestingFramesShowCopperExactlyWhereThePieceOpens) {
     for (int kind = 1; kind <= 5; ++kind) {
         for (int o = 0; o < 4; ++o) {
-            const int open = Turned(kOpenings[kind], o);
+            const int open = Openings(kind, o);
             for (int d = 0; d < 4; ++d) {
                 for (QPoint p : EdgeMiddle(d)) {
                     const QRgb c = FramePixel(sheet, kind, 3 * o, p.x(), p.y());
@@ -89,7 +85,7 @@ TEST_F(PieceSheet, EveryFrameCarriesItsStubsToTheFrameEdgeTurnedAnticlockwise) {
     for (int kind = 1; kind <= 5; ++kind) {
         for (int f = 0; f < 12; ++f) {
             for (int d = 0; d < 4; ++d) {
-                if (!(kOpenings[kind] & (1 << d))) continue;
+                if (!(Openings(kind, 0) & (1 << d))) continue;
                 const double angle = (90.0 * d + 30.0 * f) * std::numbers::pi / 180;
                 const double dx = std::cos(angle), dy = -std::sin(angle);
                 const double t = 17.5 / std::max(std::fabs(dx), std::fabs(dy));

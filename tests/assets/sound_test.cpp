@@ -16,11 +16,11 @@ struct SoundFile {
     std::uint32_t rate, count;
 };
 
-const std::vector<SoundFile> kSounds = {
-    {"sounds/water.wav", 22050, 19406},
-    {"sounds/solved.wav", 11025, 34265},
-    {"sounds/refused.wav", 11025, 2298},
-    {"sounds/timeout.wav", 11025, 25246},
+const std::vector<SoundFile> kSoundFiles = {
+    {slcy::assets::kSounds[0], 22050, 19406},
+    {slcy::assets::kSounds[1], 11025, 34265},
+    {slcy::assets::kSounds[2], 11025, 2298},
+    {slcy::assets::kSounds[3], 11025, 25246},
 };
 
 std::uint32_t Le32(const QByteArray& b, int at) {
@@ -53,7 +53,7 @@ struct Samples {
 };
 
 Samples Load(const char* file) {
-    const QByteArray b = ReadFile(AssetPath(file));
+    const QByteArray b = ReadFile(CommittedFile(file));
     Samples s;
     if (b.size() < 44) return s;
     s.rate = Le32(b, 24);
@@ -67,8 +67,8 @@ Samples Load(const char* file) {
 }  // namespace
 
 TEST(Sounds, AreRiffWavesWithTheFmtChunkRightAfterWaveAndDataAtThirtySix) {
-    for (const SoundFile& s : kSounds) {
-        const QByteArray b = ReadFile(AssetPath(s.file));
+    for (const SoundFile& s : kSoundFiles) {
+        const QByteArray b = ReadFile(CommittedFile(s.file));
         ASSERT_GE(b.size(), 44) << s.file;
         EXPECT_EQ(b.mid(0, 4), "RIFF") << s.file;
         EXPECT_EQ(Le32(b, 4), std::uint32_t(b.size() - 8)) << s.file;
@@ -87,8 +87,8 @@ TEST(Sounds, AreRiffWavesWithTheFmtChunkRightAfterWaveAndDataAtThirtySix) {
 }
 
 TEST(Sounds, HaveTheirRatesAndLengths) {
-    for (const SoundFile& s : kSounds) {
-        const QByteArray b = ReadFile(AssetPath(s.file));
+    for (const SoundFile& s : kSoundFiles) {
+        const QByteArray b = ReadFile(CommittedFile(s.file));
         ASSERT_GE(b.size(), 44) << s.file;
         EXPECT_EQ(Le32(b, 24), s.rate) << s.file;
         EXPECT_EQ(Le32(b, 40), s.count) << s.file;
@@ -96,7 +96,7 @@ TEST(Sounds, HaveTheirRatesAndLengths) {
 }
 
 TEST(Sounds, AreCentredOnTheMiddleValue) {
-    for (const SoundFile& s : kSounds) {
+    for (const SoundFile& s : kSoundFiles) {
         const Samples x = Load(s.file);
         double mean = 0;
         for (double v : x.v) mean += v;
@@ -105,7 +105,7 @@ TEST(Sounds, AreCentredOnTheMiddleValue) {
 }
 
 TEST(WaterSound, IsAQuietEvenGurgle) {
-    const Samples x = Load("sounds/water.wav");
+    const Samples x = Load(kSounds[0]);
     EXPECT_LT(x.Rms(0, x.Length()), 0.25) << "quiet";
     EXPECT_GT(x.Rms(0, x.Length()), 0.05) << "but there";
     double low = 1, high = 0;
@@ -118,13 +118,13 @@ TEST(WaterSound, IsAQuietEvenGurgle) {
 }
 
 TEST(SolvedSound, BeginsWithHalfASecondOfSilence) {
-    const Samples x = Load("sounds/solved.wav");
+    const Samples x = Load(kSounds[1]);
     for (size_t i = 0; i < size_t(0.5 * x.rate) - 1; ++i) ASSERT_EQ(x.v[i], 0.0) << i;
     EXPECT_GT(x.Rms(0.5, 0.7), 0.3) << "then loud at once";
 }
 
 TEST(SolvedSound, RisesInPitchAndFadesOut) {
-    const Samples x = Load("sounds/solved.wav");
+    const Samples x = Load(kSounds[1]);
     EXPECT_LT(x.Crossings(0.55, 0.95), 200) << "starts low";
     EXPECT_GT(x.Crossings(2.0, 2.4), x.Crossings(0.55, 0.95) * 1.5) << "rises";
     EXPECT_LT(x.Rms(2.0, 2.4), x.Rms(0.55, 0.95) / 2) << "fades";
@@ -132,14 +132,14 @@ TEST(SolvedSound, RisesInPitchAndFadesOut) {
 }
 
 TEST(RefusedSound, IsAShortKnock) {
-    const Samples x = Load("sounds/refused.wav");
+    const Samples x = Load(kSounds[2]);
     EXPECT_GT(x.Rms(0, 0.05), 0.15);
     EXPECT_LT(x.Rms(0.15, x.Length()), 0.03);
     EXPECT_LT(x.Crossings(0, 0.1), 600) << "dull, not a click";
 }
 
 TEST(TimeoutSound, IsLoudFromTheStartAndFallsFromAHissToALowTone) {
-    const Samples x = Load("sounds/timeout.wav");
+    const Samples x = Load(kSounds[3]);
     EXPECT_GT(x.Rms(0, 0.1), 0.3) << "loud at once";
     EXPECT_GT(x.Rms(x.Length() - 0.5, x.Length() - 0.25), 0.3) << "loud until its last fifth";
     EXPECT_GT(x.Crossings(0, 0.3), 1500) << "a hiss";
@@ -147,7 +147,7 @@ TEST(TimeoutSound, IsLoudFromTheStartAndFallsFromAHissToALowTone) {
 }
 
 TEST(TimeoutSound, DiesAwayInItsLastFifthOfASecond) {
-    const Samples x = Load("sounds/timeout.wav");
+    const Samples x = Load(kSounds[3]);
     const double end = x.Length();
     const double before = x.Rms(end - 0.3, end - 0.2);
     EXPECT_LT(x.Rms(end - 0.1, end - 0.05), before * 0.7);

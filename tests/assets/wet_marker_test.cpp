@@ -19,7 +19,7 @@ bool InDisc(int x, int y) {
 
 class WetMarkerStrip : public ::testing::Test {
 protected:
-    QImage strip = LoadPng("sprites/wetmarkers.png");
+    QImage strip = LoadPng(kWetMarkerStrip.Path);
     QRgb At(int cell, int x, int y) const { return strip.pixel(cell * kMarker + x, y); }
 };
 
@@ -27,7 +27,7 @@ protected:
 
 TEST_F(WetMarkerStrip, IsEightCellsInOpaqueTrueColour) {
     EXPECT_EQ(strip.size(), QSize(96, 12));
-    const PngHeader h = ReadPngHeader("sprites/wetmarkers.png");
+    const PngHeader h = ReadPngHeader(kWetMarkerStrip.Path);
     EXPECT_EQ(h.colourType, 2);
     EXPECT_EQ(h.bitDepth, 8);
 }
@@ -84,7 +84,7 @@ TEST_F(WetMarkerStrip, ColourCellsAreNeverPureBlackInsideTheDisc) {
 
 TEST_F(WetMarkerStrip, DryCellRepeatsTheOpeningOfThePieces) {
     // Shrinking water ends on cell 0, which must leave the opening the piece was drawn with.
-    const QImage pieces = LoadPng("sprites/pieces.png");
+    const QImage pieces = LoadPng(kPieceSheet.Path);
     for (int kind = 1; kind <= 5; ++kind) {
         for (int f = 0; f < 12; ++f) {
             for (int y = 0; y < kMarker; ++y) {

@@ -5,23 +5,27 @@
 
 #include <QImage>
 
+#include "board_layout.h"
+#include "drawing/sprites.h"
+
 namespace slcy::helppics {
 namespace {
 
 // A piece sheet whose every frame is filled with a colour naming its column and row.
 QImage NumberedSheet() {
-    QImage sheet(12 * kCell, 5 * kCell, QImage::Format_RGB32);
+    QImage sheet(12 * kCellSize, 5 * kCellSize, QImage::Format_RGB32);
     for (int row = 0; row < 5; ++row)
         for (int column = 0; column < 12; ++column)
-            for (int y = 0; y < kCell; ++y)
-                for (int x = 0; x < kCell; ++x)
-                    sheet.setPixel(column * kCell + x, row * kCell + y, qRgb(column, row, 7));
+            for (int y = 0; y < kCellSize; ++y)
+                for (int x = 0; x < kCellSize; ++x)
+                    sheet.setPixel(column * kCellSize + x, row * kCellSize + y,
+                                   qRgb(column, row, 7));
     return sheet;
 }
 
 TEST(HelpPictures, ARestingPieceIsFrameThreeTimesItsOrientationInTheRowOfItsKind) {
     const QImage tee = RestingPiece(NumberedSheet(), 4, 2);
-    ASSERT_EQ(tee.size(), QSize(kCell, kCell));
+    ASSERT_EQ(tee.size(), QSize(kCellSize, kCellSize));
     EXPECT_EQ(tee.pixel(0, 0), qRgb(6, 3, 7));
     EXPECT_EQ(tee.pixel(35, 35), qRgb(6, 3, 7));
     EXPECT_EQ(RestingPiece(NumberedSheet(), 1, 0).pixel(5, 5), qRgb(0, 0, 7));
@@ -29,19 +33,19 @@ TEST(HelpPictures, ARestingPieceIsFrameThreeTimesItsOrientationInTheRowOfItsKind
 }
 
 TEST(HelpPictures, AWetPieceChangesOnlyTheDiscOverItsOpening) {
-    QImage piece(kCell, kCell, QImage::Format_RGB32);
+    QImage piece(kCellSize, kCellSize, QImage::Format_RGB32);
     piece.fill(qRgb(200, 190, 170));
     // A strip whose disc is the single pixel (5, 6) of each cell.
-    QImage markers(8 * kMarker, kMarker, QImage::Format_RGB32);
+    QImage markers(8 * kMarkerSize, kMarkerSize, QImage::Format_RGB32);
     markers.fill(qRgb(0, 0, 0));
-    for (int x = kMaskCell * kMarker; x < (kMaskCell + 1) * kMarker; ++x)
-        for (int y = 0; y < kMarker; ++y) markers.setPixel(x, y, qRgb(255, 255, 255));
-    markers.setPixel(kMaskCell * kMarker + 5, 6, qRgb(0, 0, 0));
-    markers.setPixel(kWetCell * kMarker + 5, 6, qRgb(40, 250, 60));
+    for (int x = kMarkerMask * kMarkerSize; x < (kMarkerMask + 1) * kMarkerSize; ++x)
+        for (int y = 0; y < kMarkerSize; ++y) markers.setPixel(x, y, qRgb(255, 255, 255));
+    markers.setPixel(kMarkerMask * kMarkerSize + 5, 6, qRgb(0, 0, 0));
+    markers.setPixel(kWetMarker * kMarkerSize + 5, 6, qRgb(40, 250, 60));
 
     const QImage wet = WetPiece(piece, markers);
-    for (int y = 0; y < kCell; ++y)
-        for (int x = 0; x < kCell; ++x) {
+    for (int y = 0; y < kCellSize; ++y)
+        for (int x = 0; x < kCellSize; ++x) {
             const bool disc = x == kMarkerInset + 5 && y == kMarkerInset + 6;
             EXPECT_EQ(wet.pixel(x, y), disc ? qRgb(40, 250, 60) : qRgb(200, 190, 170))
                 << x << "," << y;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DecorLayout.h"
 #include "decor.h"
 #include "network.h"
 
@@ -13,15 +14,18 @@ LevelRecord EmptyBoard() {
     return level;
 }
 
-void Lay(LevelRecord& level, const Picture& picture, int column, int row) {
-    for (std::size_t y = 0; y < picture.Tiles.size(); ++y)
-        for (std::size_t x = 0; x < picture.Tiles[y].size(); ++x)
-            level.Decor[CellIndex(column + static_cast<int>(x), row + static_cast<int>(y))] = picture.Tiles[y][x];
+using assets::DecorPicture;
+using assets::kDecorPictures;
+
+void Lay(LevelRecord& level, const DecorPicture& picture, int column, int row) {
+    for (int y = 0; y < picture.Rows; ++y)
+        for (int x = 0; x < picture.Columns; ++x)
+            level.Decor[CellIndex(column + x, row + y)] = picture.Tile(x, y);
 }
 
 TEST(Decoration, NeverBreaksAPictureOnRandomBoards) {
     for (int k = 0; k < 200; ++k) {
-        Random random(21, k);
+        tools::Random random(21, k);
         LevelRecord level = MakeSolvedNetwork(random.Between(2, 70), random);
         Decorate(level, random);
         EXPECT_EQ(DecorProblem(level), "") << "board " << k;
@@ -36,36 +40,37 @@ TEST(Decoration, NeverBreaksAPictureOnRandomBoards) {
 
 TEST(Decoration, AnEmptyBoardGetsAtLeastOneMultiTilePicture) {
     for (int k = 0; k < 20; ++k) {
-        Random random(22, k);
+        tools::Random random(22, k);
         LevelRecord level = EmptyBoard();
         level.Pieces[0] = MakeTile(kEndPiece, 0);
         Decorate(level, random);
         int picture_tiles = 0;
-        for (const Picture& picture : MultiTilePictures())
-            for (const auto& row : picture.Tiles)
-                for (std::uint8_t v : row)
-                    for (std::uint8_t d : level.Decor) picture_tiles += d == v;
+        for (const DecorPicture& picture : kDecorPictures)
+            for (int y = 0; y < picture.Rows; ++y)
+                for (int x = 0; x < picture.Columns; ++x)
+                    for (std::uint8_t d : level.Decor) picture_tiles += d == picture.Tile(x, y);
         EXPECT_GE(picture_tiles, 2) << "board " << k;
     }
 }
 
 TEST(Decoration, AcceptsWholePicturesAgainstTheBoardEdge) {
     LevelRecord level = EmptyBoard();
-    Lay(level, MultiTilePictures()[0], 8, 6);  // a 3 x 3 slab in the bottom right corner
-    Lay(level, MultiTilePictures()[4], 1, 1);  // the lying strip along the top
+    // A 3 x 3 slab in the bottom right corner, the lying strip along the top.
+    Lay(level, kDecorPictures[assets::kFirstHeadSlab], 8, 6);
+    Lay(level, kDecorPictures[assets::kLyingStoneStrip], 1, 1);
     EXPECT_EQ(DecorProblem(level), "");
 }
 
 TEST(Decoration, ReportsASlabWithATileMissing) {
     LevelRecord level = EmptyBoard();
-    Lay(level, MultiTilePictures()[1], 2, 2);
+    Lay(level, kDecorPictures[assets::kSecondHeadSlab], 2, 2);
     level.Decor[CellIndex(3, 3)] = kDecorBackground;
     EXPECT_NE(DecorProblem(level), "");
 }
 
 TEST(Decoration, ReportsAPictureCutByAPiece) {
     LevelRecord level = EmptyBoard();
-    Lay(level, MultiTilePictures()[2], 4, 4);
+    Lay(level, kDecorPictures[assets::kRustBlock], 4, 4);
     level.Pieces[CellIndex(5, 5)] = MakeTile(kCross, 0);
     EXPECT_NE(DecorProblem(level), "");
 }

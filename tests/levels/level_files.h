@@ -14,7 +14,6 @@
 namespace slcy::levels::testing {
 
 inline constexpr int kShippedLevels = 500;
-inline constexpr std::uint64_t kShippedSeed = 2024;
 
 inline const std::vector<LevelRecord>& ShippedLevels() {
     static const std::vector<LevelRecord> levels = ReadCatalogue(SLCY_SHIPPED_CATALOGUE).Levels;

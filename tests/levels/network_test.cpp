@@ -10,7 +10,7 @@ namespace {
 
 TEST(SolvedNetwork, IsALeakFreeTreeOfTheAskedSize) {
     for (int n = 2; n <= kCellCount; n += 3) {
-        Random random(5, n);
+        tools::Random random(5, n);
         const Puzzle puzzle(MakeSolvedNetwork(n, random));
         ASSERT_EQ(puzzle.Count(), n);
         EXPECT_EQ(puzzle.OpeningSum(), 2 * (n - 1)) << n << " pieces";
@@ -25,7 +25,7 @@ TEST(SolvedNetwork, IsALeakFreeTreeOfTheAskedSize) {
 
 TEST(Scramble, EveryScrambleIsUndoneByItsWitnessOnTheEngine) {
     for (int k = 0; k < 40; ++k) {
-        Random random(11, k);
+        tools::Random random(11, k);
         const int n = random.Between(4, 70);
         const Puzzle solved(MakeSolvedNetwork(n, random));
         ScrambleStyle style;
@@ -41,7 +41,7 @@ TEST(Scramble, EveryScrambleIsUndoneByItsWitnessOnTheEngine) {
 TEST(Scramble, LeavesMostPiecesTurnedAndLittleWaterAtTheStart) {
     int pieces = 0, off = 0, wet = 0;
     for (int k = 0; k < 20; ++k) {
-        Random random(12, k);
+        tools::Random random(12, k);
         const Puzzle solved(MakeSolvedNetwork(60, random));
         const Scrambled scrambled = ScrambleFromLeaves(solved, random.Below(60), {}, random);
         for (int p = 0; p < 60; ++p)

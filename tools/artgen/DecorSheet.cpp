@@ -1,9 +1,10 @@
-// The 8 x 8 decoration tiles. Pictures larger than one tile are drawn whole and placed so that
-// their tiles fall on the right values; the sheet's geometry happens to keep each of them in
-// one piece.
+// The 8 x 8 decoration tiles. Pictures larger than one tile are drawn whole and placed where
+// the decoration layout (assets/DecorLayout.h) says their tiles lie.
 #include "Decor.h"
+#include "DecorLayout.h"
 #include "Raster.h"
 #include "Sheets.h"
+#include "command_line.h"
 
 namespace artgen {
 namespace {
@@ -12,22 +13,33 @@ void Place(QImage& sheet, const QImage& picture, int value) {
     Blit(sheet, picture.convertToFormat(QImage::Format_RGB32), kTile * (value & 7),
          kTile * (value >> 3));
 }
+void Place(QImage& sheet, const QImage& picture, slcy::assets::DecorPictureId id) {
+    const slcy::assets::DecorPicture& at = slcy::assets::kDecorPictures[id];
+    if (picture.size() != QSize(kTile * at.Columns, kTile * at.Rows))
+        slcy::tools::Die(QStringLiteral("artgen"),
+                         QStringLiteral("the %1 is not %2 x %3 tiles")
+                             .arg(QLatin1String(at.Name))
+                             .arg(at.Columns)
+                             .arg(at.Rows));
+    Place(sheet, picture, at.First);
+}
 }  // namespace
 
 QImage MakeDecorSheet() {
     QImage sheet(8 * kTile, 8 * kTile, QImage::Format_RGB32);
     sheet.fill(Qt::black);  // value 7 stays black: the board shows its background there
-    Place(sheet, ChalkSlab(0xC4A1, false), 0);
-    Place(sheet, StoneStrip(0xC4A2, 36, 108), 3);
-    Place(sheet, ChalkSlab(0xC4A3, true), 4);
-    Place(sheet, LumpyMetal(), 15);
-    Place(sheet, StoneStrip(0xC4A4, 144, 36), 24);
-    Place(sheet, WhiteMarble(), 28);
+    using namespace slcy::assets;
+    Place(sheet, ChalkSlab(0xC4A1, false), kFirstHeadSlab);
+    Place(sheet, StoneStrip(0xC4A2, 36, 108), kUprightStoneStrip);
+    Place(sheet, ChalkSlab(0xC4A3, true), kSecondHeadSlab);
+    Place(sheet, LumpyMetal(), kMetal);
+    Place(sheet, StoneStrip(0xC4A4, 144, 36), kLyingStoneStrip);
+    Place(sheet, WhiteMarble(), kWhiteMarble);
     for (int i = 0; i < 5; ++i) {
         Place(sheet, GoldVeinedMarble(i / 4.0, i), 32 + i);
         Place(sheet, GoldMottledMarble(i / 4.0, i), 40 + i);
     }
-    Place(sheet, RustBlock(), 37);
+    Place(sheet, RustBlock(), kRustBlock);
     Place(sheet, Granite(Hex(0x86809A), Hex(0xA294B8), 0x62A1), 48);
     Place(sheet, Wood(true), 49);
     Place(sheet, StarMosaic(), 50);

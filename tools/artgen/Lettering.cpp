@@ -1,5 +1,7 @@
 #include "Lettering.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QPainter>
 #include <QRawFont>
 #include <cmath>
@@ -9,6 +11,18 @@
 #include "Raster.h"
 
 namespace artgen {
+
+QByteArray FontChecksums() {
+    QByteArray sums;
+    for (const QString& path : {kSerifBold, kSansBold, kSerifBoldDejaVu}) {
+        QFile font(path);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        const bool read = font.open(QIODevice::ReadOnly) && hash.addData(&font);
+        const QByteArray sum = read ? hash.result().toHex() : QByteArray("missing");
+        sums += sum + "  " + path.toUtf8() + "\n";
+    }
+    return sums;
+}
 
 QPainterPath TextPath(const QString& fontFile, double pixelSize, const QString& text) {
     QRawFont font(fontFile, pixelSize, QFont::PreferNoHinting);

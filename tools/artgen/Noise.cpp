@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Random.h"
+#include "random.h"
 
 namespace artgen {
 
@@ -11,7 +11,7 @@ double Fade(double t) { return t * t * t * (t * (t * 6 - 15) + 10); }
 }  // namespace
 
 double ValueNoise::Lattice(std::int64_t x, std::int64_t y) const {
-    return UnitFromHash(HashCell(seed_, x, y));
+    return slcy::tools::UnitFromBits(slcy::tools::HashCell(seed_, x, y));
 }
 
 double ValueNoise::At(double x, double y) const {
@@ -59,6 +59,8 @@ double ValueNoise::Ridged(double x, double y, int octaves) const {
     return sum / total;
 }
 
-double PixelNoise(std::uint64_t seed, int x, int y) { return UnitFromHash(HashCell(seed, x, y)); }
+double PixelNoise(std::uint64_t seed, int x, int y) {
+    return slcy::tools::UnitFromBits(slcy::tools::HashCell(seed, x, y));
+}
 
 }  // namespace artgen

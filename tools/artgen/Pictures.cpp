@@ -1,6 +1,7 @@
 // The splash picture and the info dialog's picture.
 #include <QPainter>
 
+#include "AssetPaths.h"
 #include "Junction.h"
 #include "Lettering.h"
 #include "Noise.h"
@@ -135,8 +136,9 @@ QImage InfoPicture() {
 }  // namespace
 
 void WritePictures(const QString& out) {
-    SaveRgb(Splash(), out + "/pictures/splash.png");
-    SaveIndexed(Quantise(InfoPicture(), 256), out + "/pictures/info.png");
+    using namespace slcy::assets;
+    SaveRgb(Splash(), out + "/" + FileOf(kSplashPicture));
+    SaveIndexed(Quantise(InfoPicture(), 256), out + "/" + FileOf(kInfoPicture));
 }
 
 }  // namespace artgen

@@ -12,6 +12,7 @@
 #include "Raster.h"
 #include "Shading.h"
 #include "Sheets.h"
+#include "water.h"
 
 namespace artgen {
 namespace {
@@ -27,8 +28,11 @@ constexpr double kFlangeHalf = 5.4;
 constexpr double kFlangeFrom = 13.6;
 constexpr double kFlangeTo = 15.9;
 
-// Openings of each kind at orientation 0, one bit per direction: Right, Up, Left, Down.
-constexpr std::array<int, kKinds + 1> kOpenings = {0, 0b0001, 0b0011, 0b0101, 0b0111, 0b1111};
+// Whether the kind has a stub towards direction d (Right, Up, Left, Down) in its resting
+// picture: where the rules give it an opening at orientation 0.
+bool OpensAtRest(int kind, int d) {
+    return slcy::Opens(slcy::MakeTile(kind, 0), static_cast<slcy::Direction>(d));
+}
 // Unit vectors of the four directions in object coordinates (y down).
 constexpr std::array<double, 4> kDirX = {1, 0, -1, 0};
 constexpr std::array<double, 4> kDirY = {0, -1, 0, 1};
@@ -62,7 +66,7 @@ bool InBox(double u, double v) { return std::max(std::fabs(u), std::fabs(v)) <= 
 // Which stub, if any, covers the object point; `along` and `across` are its pipe coordinates.
 int StubAt(const Piece& p, double u, double v, double& along, double& across) {
     for (int d = 0; d < 4; ++d) {
-        if (!(kOpenings[p.kind] & (1 << d))) continue;
+        if (!OpensAtRest(p.kind, d)) continue;
         along = u * kDirX[d] + v * kDirY[d];
         across = -u * kDirY[d] + v * kDirX[d];
         const double half = (along >= kFlangeFrom && along <= kFlangeTo) ? kFlangeHalf : kStubHalf;

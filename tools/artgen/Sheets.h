@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QString>
+#include <array>
 
 namespace artgen {
 
@@ -23,8 +24,8 @@ QImage MakeIcon(int size);
 void WriteGlyphs(const QString& out);
 void WritePictures(const QString& out);
 
-// A board laid out from the sheets the way the game draws it, at twice the size.
-QImage ComposePreviewBoard(const QImage& pieces, const QImage& decor, const QImage& markers,
-                           const QImage& background);
+// A board drawn from the six sheets (in the game's order) the way the game draws it, at twice
+// the size.
+QImage ComposePreviewBoard(const std::array<QImage, 6>& sheets);
 
 }  // namespace artgen

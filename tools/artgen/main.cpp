@@ -1,75 +1,83 @@
 // artgen: draws every picture of the game from code and fixed seeds, and writes them as the
 // files the game loads. Running it twice gives the same bytes.
-#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
-#include <cstdio>
-#include <cstring>
-#include <string>
 
+#include "AssetPaths.h"
+#include "Lettering.h"
 #include "Output.h"
 #include "Sheets.h"
+#include "command_line.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: artgen [--out DIR] [--preview-board FILE [--only-preview]]\n"
-    "\n"
-    "Draws the sprite sheets, icons, button glyphs and pictures of the game.\n"
-    "\n"
-    "  --out DIR             write everything under DIR (default: assets):\n"
-    "                        DIR/sprites, DIR/icons, DIR/glyphs, DIR/pictures\n"
-    "  --preview-board FILE  also write a sample board composed from the sheets the way\n"
-    "                        the game draws it, at twice its size, to FILE (PNG)\n"
-    "  --only-preview        with --preview-board: write nothing else\n"
-    "  --help                show this text\n";
+const QString kTool = QStringLiteral("artgen");
+
+QString Under(const QString& out, const std::string& file) {
+    return out + "/" + QString::fromStdString(file);
+}
+
+void WriteFontChecksums(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(artgen::FontChecksums()) < 0)
+        slcy::tools::Die(kTool, QStringLiteral("cannot write %1").arg(path));
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    slcy::tools::CommandLine commandLine(
+        kTool, QStringLiteral("[--out DIR] [--preview-board FILE [--only-preview]]"),
+        QStringLiteral("Draws the sprite sheets, icons, button glyphs and pictures of the game,\n"
+                       "and records the checksums of the fonts they were lettered with."));
+    const QCommandLineOption outOption(
+        QStringLiteral("out"),
+        QStringLiteral("Write everything under DIR: DIR/sprites, DIR/icons, DIR/glyphs, "
+                       "DIR/pictures and DIR/fonts.sha256."),
+        QStringLiteral("DIR"), QStringLiteral("assets"));
+    const QCommandLineOption previewOption(
+        QStringLiteral("preview-board"),
+        QStringLiteral("Also write a sample board drawn from the sheets the way the game "
+                       "draws it, at twice its size, to FILE (PNG)."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption onlyPreviewOption(
+        QStringLiteral("only-preview"),
+        QStringLiteral("With --preview-board: write nothing else."));
+    for (const auto& option : {outOption, previewOption, onlyPreviewOption})
+        commandLine.Add(option);
+    commandLine.Parse(argc, argv);
+    const QString out = commandLine.Value(outOption);
+    const QString preview = commandLine.Value(previewOption);
+
     // Headless: the pictures never need a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QString out = "assets";
-    QString preview;
-    bool onlyPreview = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        } else if (arg == "--out" && i + 1 < argc) {
-            out = QString::fromLocal8Bit(argv[++i]);
-        } else if (arg == "--preview-board" && i + 1 < argc) {
-            preview = QString::fromLocal8Bit(argv[++i]);
-        } else if (arg == "--only-preview") {
-            onlyPreview = true;
-        } else {
-            std::fprintf(stderr, "artgen: unknown argument '%s'\n\n%s", argv[i], kUsage);
-            return 2;
-        }
-    }
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     using namespace artgen;
+    using namespace slcy::assets;
 
-    const QImage pieces = MakePieceSheet();
-    const QImage decor = MakeDecorSheet();
-    const QImage markers = MakeWetMarkerStrip();
-    const QImage background = MakeBoardBackground();
-    if (!preview.isEmpty()) SaveRgb(ComposePreviewBoard(pieces, decor, markers, background), preview);
-    if (onlyPreview) return 0;
+    // First, so that a missing font is on record even though the lettering then fails.
+    if (!commandLine.IsSet(onlyPreviewOption)) WriteFontChecksums(Under(out, kFontChecksums));
 
-    const QString sprites = out + "/sprites/";
-    SaveRgb(pieces, sprites + "pieces.png");
-    SaveRgb(decor, sprites + "decor.png");
-    SaveRgb(markers, sprites + "wetmarkers.png");
-    SaveRgb(background, sprites + "background.png");
-    SaveIndexed(MakeLevelDigitStrip(), sprites + "leveldigits.png");
-    SaveIndexed(MakeTimeDigitStrip(), sprites + "timedigits.png");
+    const std::array<QImage, 6> sheets = {
+        MakePieceSheet(),      MakeDecorSheet(),      MakeWetMarkerStrip(),
+        MakeBoardBackground(), MakeLevelDigitStrip(), MakeTimeDigitStrip(),
+    };
+    if (!preview.isEmpty()) SaveRgb(ComposePreviewBoard(sheets), preview);
+    if (commandLine.IsSet(onlyPreviewOption)) return 0;
+
+    // The four true-colour sheets, then the two palette strips.
+    for (int n = 0; n < 4; ++n) SaveRgb(sheets[n], Under(out, FileOf(kSpriteSheets[n].Path)));
+    for (int n = 4; n < 6; ++n) SaveIndexed(sheets[n], Under(out, FileOf(kSpriteSheets[n].Path)));
     WriteGlyphs(out);
     WritePictures(out);
-    SaveIndexed(MakeIcon(32), out + "/icons/slcy2_4-32.png");
-    for (int size : {48, 64, 128, 256}) {
-        SaveArgb(MakeIcon(size), out + QString("/icons/slcy2_4-%1.png").arg(size));
+    for (int size : kIconSizes) {
+        const QString path = Under(out, FileOf(IconPath(size)));
+        if (size == kWindowIconSize) {
+            SaveIndexed(MakeIcon(size), path);
+        } else {
+            SaveArgb(MakeIcon(size), path);
+        }
     }
     return 0;
 }

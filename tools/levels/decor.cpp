@@ -1,6 +1,10 @@
 #include "decor.h"
 
 #include <array>
+#include <vector>
+
+#include "DecorLayout.h"
+#include "water.h"
 
 namespace slcy::levels {
 
@@ -12,12 +16,14 @@ bool Free(const LevelRecord& level, const std::array<bool, kCellCount>& used, in
     return level.Pieces[i] == kEmptyCell && !used[i];
 }
 
-bool Fits(const LevelRecord& level, const std::array<bool, kCellCount>& used, const Picture& picture,
-          int column, int row) {
-    for (std::size_t y = 0; y < picture.Tiles.size(); ++y)
-        for (std::size_t x = 0; x < picture.Tiles[y].size(); ++x)
-            if (!Free(level, used, column + static_cast<int>(x), row + static_cast<int>(y)))
-                return false;
+using assets::DecorPicture;
+using assets::kDecorPictures;
+
+bool Fits(const LevelRecord& level, const std::array<bool, kCellCount>& used,
+          const DecorPicture& picture, int column, int row) {
+    for (int y = 0; y < picture.Rows; ++y)
+        for (int x = 0; x < picture.Columns; ++x)
+            if (!Free(level, used, column + x, row + y)) return false;
     return true;
 }
 
@@ -27,51 +33,30 @@ struct Place {
 };
 std::array<Place, kDecorTileCount> PlacesOfValues() {
     std::array<Place, kDecorTileCount> places{};
-    const auto& pictures = MultiTilePictures();
-    for (std::size_t p = 0; p < pictures.size(); ++p)
-        for (std::size_t y = 0; y < pictures[p].Tiles.size(); ++y)
-            for (std::size_t x = 0; x < pictures[p].Tiles[y].size(); ++x)
-                places[pictures[p].Tiles[y][x]] = {static_cast<int>(p), static_cast<int>(x), static_cast<int>(y)};
+    for (std::size_t p = 0; p < kDecorPictures.size(); ++p)
+        for (int y = 0; y < kDecorPictures[p].Rows; ++y)
+            for (int x = 0; x < kDecorPictures[p].Columns; ++x)
+                places[kDecorPictures[p].Tile(x, y)] = {static_cast<int>(p), x, y};
     return places;
 }
 
 }  // namespace
 
-const std::vector<Picture>& MultiTilePictures() {
-    static const std::vector<Picture> pictures = {
-        {"first head slab", {{0, 1, 2}, {8, 9, 10}, {16, 17, 18}}},
-        {"second head slab", {{4, 5, 6}, {12, 13, 14}, {20, 21, 22}}},
-        {"rust block", {{37, 38, 39}, {45, 46, 47}, {53, 54, 55}}},
-        {"upright stone strip", {{3}, {11}, {19}}},
-        {"lying stone strip", {{24, 25, 26, 27}}},
-        {"metal", {{15}, {23}}},
-        {"white marble", {{28, 29, 30, 31}}},
-    };
-    return pictures;
-}
-
-const std::vector<std::uint8_t>& SingleTextures() {
-    static const std::vector<std::uint8_t> textures = {32, 33, 34, 35, 36, 40, 41, 42, 43, 44, 48,
-                                                       49, 50, 51, 52, 56, 57, 58, 59, 60, 61, 62, 63};
-    return textures;
-}
-
-void Decorate(LevelRecord& level, Random& random) {
+void Decorate(LevelRecord& level, tools::Random& random) {
     level.Decor.fill(kDecorBackground);
     std::array<bool, kCellCount> used{};
-    const auto& pictures = MultiTilePictures();
 
     // Pictures first, biggest first, each tried at a few random places; a level gets a few of
     // them, never two of the same.
     std::vector<int> order;
-    for (std::size_t p = 0; p < pictures.size(); ++p) order.push_back(static_cast<int>(p));
+    for (std::size_t p = 0; p < kDecorPictures.size(); ++p) order.push_back(static_cast<int>(p));
     random.Shuffle(order);
     int wanted = random.Between(1, 3);
     for (int p : order) {
         if (wanted == 0) break;
-        const Picture& picture = pictures[p];
-        const int height = static_cast<int>(picture.Tiles.size());
-        const int width = static_cast<int>(picture.Tiles[0].size());
+        const DecorPicture& picture = kDecorPictures[p];
+        const int height = picture.Rows;
+        const int width = picture.Columns;
         std::vector<Cell> spots;
         for (int column = 1; column + width - 1 <= kColumns; ++column)
             for (int row = 1; row + height - 1 <= kRows; ++row)
@@ -81,7 +66,7 @@ void Decorate(LevelRecord& level, Random& random) {
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
                 const int i = CellIndex(at.Column + x, at.Row + y);
-                level.Decor[i] = picture.Tiles[y][x];
+                level.Decor[i] = picture.Tile(x, y);
                 used[i] = true;
             }
         --wanted;
@@ -96,12 +81,12 @@ void Decorate(LevelRecord& level, Random& random) {
             if (Free(level, used, column, row)) free.push_back({column, row});
         });
         if (free.empty()) break;
-        const std::uint8_t texture = random.Pick(SingleTextures());
+        const std::uint8_t texture = random.Pick(assets::kDecorTextures);
         std::vector<Cell> grown{random.Pick(free)};
         const int size = random.Between(1, 6);
         for (std::size_t k = 0; k < grown.size() && static_cast<int>(grown.size()) < size; ++k) {
             for (int d = 0; d < 4 && static_cast<int>(grown.size()) < size; ++d) {
-                const Cell next{grown[k].Column + (d == 0) - (d == 2), grown[k].Row + (d == 3) - (d == 1)};
+                const Cell next{grown[k].Column + kColumnStep[d], grown[k].Row + kRowStep[d]};
                 bool taken = false;
                 for (const Cell& c : grown) taken = taken || c == next;
                 if (!taken && Free(level, used, next.Column, next.Row) && random.Chance(0.7))
@@ -118,7 +103,6 @@ void Decorate(LevelRecord& level, Random& random) {
 
 std::string DecorProblem(const LevelRecord& level) {
     static const std::array<Place, kDecorTileCount> places = PlacesOfValues();
-    const auto& pictures = MultiTilePictures();
     std::string problem;
     ForEachCell([&](int column, int row) {
         if (!problem.empty()) return;
@@ -130,13 +114,13 @@ std::string DecorProblem(const LevelRecord& level) {
             return;
         }
         if (level.Pieces[i] != kEmptyCell || places[v].Picture < 0) return;
-        const Picture& picture = pictures[places[v].Picture];
+        const DecorPicture& picture = kDecorPictures[places[v].Picture];
         const int left = column - places[v].X, top = row - places[v].Y;
-        for (std::size_t y = 0; y < picture.Tiles.size(); ++y)
-            for (std::size_t x = 0; x < picture.Tiles[y].size(); ++x) {
-                const int c = left + static_cast<int>(x), r = top + static_cast<int>(y);
+        for (int y = 0; y < picture.Rows; ++y)
+            for (int x = 0; x < picture.Columns; ++x) {
+                const int c = left + x, r = top + y;
                 if (!OnBoard(c, r) || level.Pieces[CellIndex(c, r)] != kEmptyCell ||
-                    level.Decor[CellIndex(c, r)] != picture.Tiles[y][x]) {
+                    level.Decor[CellIndex(c, r)] != picture.Tile(x, y)) {
                     problem = where + ": the " + std::string(picture.Name) + " is broken";
                     return;
                 }

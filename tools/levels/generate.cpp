@@ -38,7 +38,7 @@ LevelPlan PlanFor(std::uint64_t seed, int level) {
     const Band& band = kBands[band_index];
     const double along = std::min(1.0, ((level - 1) % kLevelsPerBand) / double(kLevelsPerBand - 1));
 
-    Random random(seed, level, kSizeStream);
+    tools::Random random(seed, level, kSizeStream);
     const int jitter = random.Between(-1, 1);
     plan.Pieces = std::clamp(
         static_cast<int>(std::lround(band.FewestPieces + (band.MostPieces - band.FewestPieces) * along)) + jitter,
@@ -76,7 +76,7 @@ GeneratedLevel GenerateLevel(std::uint64_t seed, int level) {
     double best_miss = 1e9;
     bool found = false;
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
-        Random random(seed, level, attempt);
+        tools::Random random(seed, level, attempt);
         const Puzzle solved(MakeSolvedNetwork(plan.Pieces, random));
         const int root = random.Below(solved.Count());
         const Scrambled scrambled = ScrambleFromLeaves(solved, root, plan.Style, random);
@@ -99,7 +99,7 @@ GeneratedLevel GenerateLevel(std::uint64_t seed, int level) {
     }
     if (!found) best.Figures.Problem = "no attempt gave a good level";
 
-    Random decor(seed, level, kDecorStream);
+    tools::Random decor(seed, level, kDecorStream);
     Decorate(best.Record, decor);
     best.Figures.Problem = best.Figures.Problem.empty() ? DecorProblem(best.Record) : best.Figures.Problem;
     return best;

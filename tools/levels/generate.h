@@ -10,6 +10,9 @@
 
 namespace slcy::levels {
 
+// The seed the shipped catalogue is made from (`make levels`).
+inline constexpr std::uint64_t kShippedSeed = 2024;
+
 struct LevelPlan {
     int Level = 1;
     int Pieces = 6;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue_file.h"
+#include "command_line.h"
 #include "engine_replay.h"
 #include "figures.h"
 #include "generate.h"
@@ -20,29 +21,7 @@ namespace {
 using namespace slcy;
 using namespace slcy::levels;
 
-constexpr const char* kUsage =
-    "usage:\n"
-    "  levels generate --seed S --count N -o FILE [--witness FILE]\n"
-    "      Makes N levels (1..500) from seed S and writes them to FILE, 162 bytes each. Every\n"
-    "      level is made by legal moves from a solved board and then solved again by the\n"
-    "      solver. The generator's own solutions, one line per level, go to the --witness\n"
-    "      file, by default FILE with .witness in place of its extension.\n"
-    "  levels check FILE [--witness FILE]\n"
-    "      Validates every record and proves each level solvable with the solver, which sees\n"
-    "      only the record. Prints one line per level and a table per band of 100 levels.\n"
-    "      With --witness, also plays each witness on the game's engine. Exits with 1 when\n"
-    "      any level fails.\n"
-    "  levels show FILE N\n"
-    "      Prints level N: the pieces, the start cell (@), the wet pieces (*), the decoration.\n"
-    "  levels --help\n"
-    "\n"
-    "Figures go to standard output and are the same on every run; the time taken goes to\n"
-    "standard error.\n";
-
-int Usage(const char* problem) {
-    std::fprintf(stderr, "levels: %s\n\n%s", problem, kUsage);
-    return 2;
-}
+const QString kTool = QStringLiteral("levels");
 
 bool ReadFile(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -147,72 +126,90 @@ int Check(const std::string& path, const std::string& witnessPath) {
     return failed == 0 ? 0 : 1;
 }
 
-int Show(const std::string& path, const std::string& number) {
+int Show(const tools::CommandLine& commandLine, const std::string& path, int n) {
     std::vector<LevelRecord> levels;
     std::string problem;
     if (!ReadLevels(path, levels, problem)) {
         std::fprintf(stderr, "levels: %s\n", problem.c_str());
         return 1;
     }
-    char* end = nullptr;
-    const long n = std::strtol(number.c_str(), &end, 10);
-    if (*end != '\0' || n < 1 || n > static_cast<long>(levels.size()))
-        return Usage(("there is no level " + number).c_str());
-    std::printf("%s", LevelAsText(static_cast<int>(n), levels[n - 1]).c_str());
+    if (n < 1 || n > static_cast<int>(levels.size()))
+        commandLine.Fail(QStringLiteral("there is no level %1").arg(n));
+    std::printf("%s", LevelAsText(n, levels[n - 1]).c_str());
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    for (const std::string& a : args)
-        if (a == "--help" || a == "-h") {
-            std::printf("%s", kUsage);
-            return 0;
-        }
-    if (args.empty()) return Usage("no command given");
-    const std::string command = args[0];
+    tools::CommandLine commandLine(
+        kTool,
+        QStringLiteral("generate --seed S --count N -o FILE [--witness FILE]\n"
+                       "       levels check FILE [--witness FILE]\n"
+                       "       levels show FILE N"),
+        QStringLiteral(
+            "Makes, checks and shows the level catalogue.\n"
+            "\n"
+            "generate: makes N levels (1..500) from seed S and writes them to FILE, 162 bytes\n"
+            "  each. Every level is made by legal moves from a solved board and then solved\n"
+            "  again by the solver. The generator's own solutions, one line per level, go to\n"
+            "  the --witness file, by default FILE with .witness in place of its extension.\n"
+            "check: validates every record and proves each level solvable with the solver,\n"
+            "  which sees only the record. Prints one line per level and a table per band of\n"
+            "  100 levels. With --witness, also plays each witness on the game's engine.\n"
+            "  Exits with 1 when any level fails.\n"
+            "show: prints level N: the pieces, the start cell (@), the wet pieces (*), the\n"
+            "  decoration.\n"
+            "\n"
+            "Figures go to standard output and are the same on every run; the time taken goes\n"
+            "to standard error."));
+    const QCommandLineOption seedOption(QStringLiteral("seed"),
+                                        QStringLiteral("generate: the seed."), QStringLiteral("S"));
+    const QCommandLineOption countOption(QStringLiteral("count"),
+                                         QStringLiteral("generate: how many levels."),
+                                         QStringLiteral("N"));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("generate: the catalogue to write."),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption witnessOption(QStringLiteral("witness"),
+                                           QStringLiteral("The witnesses to write or to play."),
+                                           QStringLiteral("FILE"));
+    for (const auto& option : {seedOption, countOption, outputOption, witnessOption})
+        commandLine.Add(option);
+    commandLine.Parse(argc, argv);
+    QStringList plain = commandLine.Positional();
+    if (plain.isEmpty()) commandLine.Fail(QStringLiteral("no command given"));
+    const QString command = plain.takeFirst();
+    const auto value = [&](const QCommandLineOption& option) {
+        return commandLine.Value(option).toStdString();
+    };
 
-    std::vector<std::string> plain;
-    std::string seed, count, out, witness;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) return false;
-            into = args[++i];
-            return true;
-        };
-        const std::string& a = args[i];
-        if (a == "--seed" ? !value(seed)
-            : a == "--count" ? !value(count)
-            : a == "-o" || a == "--output" ? !value(out)
-            : a == "--witness" ? !value(witness)
-            : false)
-            return Usage(("no value after " + a).c_str());
-        if (a.rfind('-', 0) == 0 && a != "--seed" && a != "--count" && a != "-o" && a != "--output" &&
-            a != "--witness")
-            return Usage(("unknown option " + a).c_str());
-        if (a.rfind('-', 0) != 0) plain.push_back(a);
+    if (command == QStringLiteral("generate")) {
+        if (!commandLine.IsSet(seedOption) || !commandLine.IsSet(countOption) ||
+            !commandLine.IsSet(outputOption) || !plain.isEmpty())
+            commandLine.Fail(QStringLiteral("generate needs --seed, --count and -o"));
+        bool isNumber = false;
+        const qulonglong seed = commandLine.Value(seedOption).toULongLong(&isNumber);
+        if (!isNumber) commandLine.Fail(QStringLiteral("the seed is not a whole number"));
+        const int count = commandLine.Value(countOption).toInt(&isNumber);
+        if (!isNumber || count < 1 || count > kMaxLevels)
+            commandLine.Fail(QStringLiteral("the count must be 1..500"));
+        const std::string out = value(outputOption);
+        const std::string witness =
+            commandLine.IsSet(witnessOption) ? value(witnessOption) : WitnessPathFor(out);
+        return Generate(seed, count, out, witness);
     }
-
-    if (command == "generate") {
-        if (seed.empty() || count.empty() || out.empty() || !plain.empty())
-            return Usage("generate needs --seed, --count and -o");
-        char* end = nullptr;
-        const unsigned long long s = std::strtoull(seed.c_str(), &end, 10);
-        if (*end != '\0') return Usage("the seed is not a whole number");
-        const long n = std::strtol(count.c_str(), &end, 10);
-        if (*end != '\0' || n < 1 || n > kMaxLevels) return Usage("the count must be 1..500");
-        if (witness.empty()) witness = WitnessPathFor(out);
-        return Generate(s, static_cast<int>(n), out, witness);
+    if (command == QStringLiteral("check")) {
+        if (plain.size() != 1) commandLine.Fail(QStringLiteral("check needs one catalogue file"));
+        return Check(plain[0].toStdString(), value(witnessOption));
     }
-    if (command == "check") {
-        if (plain.size() != 1) return Usage("check needs one catalogue file");
-        return Check(plain[0], witness);
+    if (command == QStringLiteral("show")) {
+        if (plain.size() != 2)
+            commandLine.Fail(QStringLiteral("show needs a catalogue file and a level number"));
+        bool isNumber = false;
+        const int n = plain[1].toInt(&isNumber);
+        if (!isNumber) commandLine.Fail(QStringLiteral("there is no level %1").arg(plain[1]));
+        return Show(commandLine, plain[0].toStdString(), n);
     }
-    if (command == "show") {
-        if (plain.size() != 2) return Usage("show needs a catalogue file and a level number");
-        return Show(plain[0], plain[1]);
-    }
-    return Usage(("unknown command " + command).c_str());
+    commandLine.Fail(QStringLiteral("unknown command %1").arg(command));
 }

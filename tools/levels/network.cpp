@@ -19,7 +19,7 @@ int NeighbourCell(int i, int d) {
 // Grows a patch from one cell. A cell next to the patch is taken with a weight of
 // `crowding` to the power of its neighbours already in the patch: above 1 the patch stays
 // compact, below 1 it sends out arms.
-std::array<bool, kCellCount> GrowPatch(int size, Random& random) {
+std::array<bool, kCellCount> GrowPatch(int size, tools::Random& random) {
     std::array<bool, kCellCount> in{};
     in[random.Below(kCellCount)] = true;
     const double crowding = 0.45 + 2.5 * random.Unit();
@@ -54,11 +54,11 @@ std::array<bool, kCellCount> GrowPatch(int size, Random& random) {
 TileCode TileWithOpenings(int bits) {
     for (int kind = kEndPiece; kind <= kCross; ++kind)
         for (int o = 0; o < 4; ++o)
-            if (OpeningBits(MakeTile(kind, o)) == bits) return MakeTile(kind, o);
+            if (kOpeningMask[MakeTile(kind, o)] == bits) return MakeTile(kind, o);
     return kEmptyCell;
 }
 
-LevelRecord MakeSolvedNetwork(int pieceCount, Random& random) {
+LevelRecord MakeSolvedNetwork(int pieceCount, tools::Random& random) {
     const std::array<bool, kCellCount> in = GrowPatch(pieceCount, random);
     std::vector<int> cells;
     for (int i = 0; i < kCellCount; ++i)

@@ -5,13 +5,14 @@
 namespace slcy::levels {
 
 Puzzle::Puzzle(const LevelRecord& record) : record_(record) {
+    // A straight pipe shows two different sets of openings, a cross one.
     for (int kind = 0; kind < 8; ++kind) {
-        for (int o = 0; o < 4; ++o) openings_[kind][o] = OpeningBits(MakeTile(kind, o));
+        const auto openings = [kind](int o) { return kOpeningMask[MakeTile(kind, o)]; };
         int distinct = 0;
         for (int o = 0; o < 4; ++o) {
             bool seen = false;
             for (int earlier = 0; earlier < o; ++earlier)
-                seen = seen || openings_[kind][earlier] == openings_[kind][o];
+                seen = seen || openings(earlier) == openings(o);
             distinct += seen ? 0 : 1;
         }
         distinct_[kind] = static_cast<std::uint8_t>(distinct);
@@ -26,7 +27,7 @@ Puzzle::Puzzle(const LevelRecord& record) : record_(record) {
         start_[count_] = static_cast<std::uint8_t>(OrientationOf(t));
         cell_[count_] = static_cast<std::uint8_t>(i);
         piece_at_[i] = static_cast<PieceIndex>(count_);
-        opening_sum_ += std::popcount(openings_[KindOf(t)][0]);
+        opening_sum_ += std::popcount(kOpeningMask[MakeTile(KindOf(t), 0)]);
         ++count_;
     });
     for (int p = 0; p < count_; ++p) {

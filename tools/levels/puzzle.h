@@ -17,14 +17,6 @@ using PieceSet = std::bitset<kCellCount>;
 // One orientation 0..3 per piece, indexed by piece number.
 using Orientations = std::array<std::uint8_t, kCellCount>;
 
-// The openings of a tile as four bits, bit d for Direction d.
-constexpr std::uint8_t OpeningBits(TileCode t) {
-    std::uint8_t bits = 0;
-    for (int d = Right; d <= Down; ++d)
-        if (Opens(t, static_cast<Direction>(d))) bits |= static_cast<std::uint8_t>(1 << d);
-    return bits;
-}
-
 // Fewest quarter turns from one orientation to another.
 constexpr int QuarterTurns(int from, int to) {
     const int ahead = (to - from) & 3;
@@ -53,7 +45,7 @@ public:
     int PieceAt(int cellIndex) const { return piece_at_[cellIndex]; }
     int Neighbour(int piece, int d) const { return neighbour_[piece][d]; }
     std::uint8_t Openings(int piece, int orientation) const {
-        return openings_[kind_[piece]][orientation & 3];
+        return kOpeningMask[MakeTile(kind_[piece], orientation)];
     }
     bool OpensTo(int piece, int orientation, int d) const {
         return (Openings(piece, orientation) >> d & 1) != 0;
@@ -90,7 +82,6 @@ private:
     int start_piece_ = -1;
     int opening_sum_ = 0;
     LevelRecord record_;
-    std::array<std::array<std::uint8_t, 4>, 8> openings_{};
     std::array<std::uint8_t, 8> distinct_{};
 };
 

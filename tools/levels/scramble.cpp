@@ -28,7 +28,7 @@ bool Contains(const PieceSet& outer, const PieceSet& inner) { return (inner & ~o
 }  // namespace
 
 Scrambled ScrambleFromLeaves(const Puzzle& solved, int root, const ScrambleStyle& style,
-                             Random& random) {
+                             tools::Random& random) {
     const int n = solved.Count();
     const Orientations& target = solved.Start();
 

@@ -32,6 +32,6 @@ struct Scrambled {
 // either directly (it keeps facing its parent) or by a detour (a neighbour is turned towards
 // it, it is turned to face that neighbour, the neighbour is turned back).
 Scrambled ScrambleFromLeaves(const Puzzle& solved, int root, const ScrambleStyle& style,
-                             Random& random);
+                             tools::Random& random);
 
 }  // namespace slcy::levels

@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "Synth.h"
+#include "random.h"
 
 namespace soundgen {
 
 Sound Water() {
     constexpr int kRate = 22050, kCount = 19406;
-    Random rng(0x3A7E2);
+    slcy::tools::SplitMix64 rng(0x3A7E2);
     Resonator body;
     Smoother drift;
     struct Bubble {
@@ -25,8 +26,8 @@ Sound Water() {
         double v = 0.55 * body.Step(rng.Noise(), std::max(250.0, centre), 2.5, kRate);
         // Bubbles: short chirps rising in pitch as they burst, every few hundredths of a second.
         if (i >= nextBubble) {
-            bubbles.push_back({i, 350 + 650 * rng.Uniform(), 0, 0.5 + 0.5 * rng.Uniform()});
-            nextBubble = i + static_cast<int>(kRate * (0.018 + 0.04 * rng.Uniform()));
+            bubbles.push_back({i, 350 + 650 * rng.Unit(), 0, 0.5 + 0.5 * rng.Unit()});
+            nextBubble = i + static_cast<int>(kRate * (0.018 + 0.04 * rng.Unit()));
         }
         for (Bubble& b : bubbles) {
             const double age = double(i - b.start) / kRate;
@@ -43,7 +44,7 @@ Sound Water() {
         const double t = double(i) / kRate;
         s[i] *= std::min(1.0, t / 0.015) * FadeOut(t, length - 0.07, length);
     }
-    return {"water.wav", kRate, ToUnsigned8(s)};
+    return {kRate, ToUnsigned8(s)};
 }
 
 Sound Solved() {
@@ -67,12 +68,12 @@ Sound Solved() {
         s[i] = 0.62 * attack * fade * v;
     }
     for (double& v : s) v = std::tanh(v);
-    return {"solved.wav", kRate, ToUnsigned8(s)};
+    return {kRate, ToUnsigned8(s)};
 }
 
 Sound Refused() {
     constexpr int kRate = 11025, kCount = 2298;
-    Random rng(0x0C0C);
+    slcy::tools::SplitMix64 rng(0x0C0C);
     Smoother click;
     std::vector<double> s(kCount);
     double phase = 0;
@@ -88,12 +89,12 @@ Sound Refused() {
         s[i] = 0.85 * v * std::min(1.0, t / 0.001);
     }
     for (double& v : s) v = std::tanh(v);
-    return {"refused.wav", kRate, ToUnsigned8(s)};
+    return {kRate, ToUnsigned8(s)};
 }
 
 Sound Timeout() {
     constexpr int kRate = 11025, kCount = 25246;
-    Random rng(0x71AE);
+    slcy::tools::SplitMix64 rng(0x71AE);
     Resonator hissFilter;
     std::vector<double> s(kCount);
     const double length = double(kCount) / kRate;
@@ -117,7 +118,7 @@ Sound Timeout() {
         const double t = double(i) / kRate;
         s[i] = std::tanh(1.3 * s[i]) * FadeOut(t, length - 0.2, length);
     }
-    return {"timeout.wav", kRate, ToUnsigned8(s)};
+    return {kRate, ToUnsigned8(s)};
 }
 
 }  // namespace soundgen

@@ -7,7 +7,6 @@
 namespace soundgen {
 
 struct Sound {
-    const char* file;
     int rate;
     std::vector<std::uint8_t> samples;
 };

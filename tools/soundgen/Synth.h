@@ -11,23 +11,6 @@ namespace soundgen {
 
 inline constexpr double kTau = 2 * std::numbers::pi;
 
-// SplitMix64: small, fast and the same everywhere, unlike the standard engines' distributions.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    double Uniform() { return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0); }
-    double Noise() { return 2 * Uniform() - 1; }  // white noise in [-1, 1)
-
-private:
-    std::uint64_t state_;
-};
-
 // A two-pole resonant filter (the classic state-variable form), for shaped noise.
 class Resonator {
 public:

@@ -1,49 +1,41 @@
 // soundgen: synthesises the game's four sounds from fixed seeds and writes them as wave files.
 // Running it twice gives the same bytes.
-#include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <system_error>
 
+#include "AssetPaths.h"
 #include "Sounds.h"
 #include "Wave.h"
-
-namespace {
-
-constexpr const char* kUsage =
-    "Usage: soundgen [--out DIR]\n"
-    "\n"
-    "Writes water.wav, solved.wav, refused.wav and timeout.wav (8-bit mono PCM) to DIR\n"
-    "(default: assets/sounds), creating the directory if need be.\n"
-    "\n"
-    "  --out DIR   where to write the four files\n"
-    "  --help      show this text\n";
-
-}  // namespace
+#include "command_line.h"
 
 int main(int argc, char** argv) {
-    std::string out = "assets/sounds";
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        } else if (arg == "--out" && i + 1 < argc) {
-            out = argv[++i];
-        } else {
-            std::fprintf(stderr, "soundgen: unknown argument '%s'\n\n%s", argv[i], kUsage);
-            return 2;
-        }
-    }
+    slcy::tools::CommandLine commandLine(
+        QStringLiteral("soundgen"), QStringLiteral("[--out DIR]"),
+        QStringLiteral(
+            "Writes the game's four sounds as 8-bit mono PCM wave files to DIR, creating\n"
+            "the directory if need be."));
+    const QCommandLineOption outOption(QStringLiteral("out"),
+                                       QStringLiteral("Where to write the four files."),
+                                       QStringLiteral("DIR"), QStringLiteral("assets/sounds"));
+    commandLine.Add(outOption);
+    commandLine.Parse(argc, argv);
+    const std::string out = commandLine.Value(outOption).toStdString();
+
     using namespace soundgen;
     std::error_code ignored;  // a directory that cannot be made shows up as a failed write
     std::filesystem::create_directories(out, ignored);
-    for (const Sound& sound : {Water(), Solved(), Refused(), Timeout()}) {
-        const std::string path = out + "/" + sound.file;
-        if (!WriteFile(path, WaveImage(sound.rate, sound.samples))) {
-            std::fprintf(stderr, "soundgen: cannot write %s\n", path.c_str());
-            return 1;
-        }
+    // By sound number, as the game's table of sounds lists their files.
+    const Sound sounds[] = {Water(), Solved(), Refused(), Timeout()};
+    static_assert(std::size(sounds) == slcy::assets::kSounds.size());
+    for (std::size_t n = 0; n < std::size(sounds); ++n) {
+        const std::string path = (std::filesystem::path(out) /
+                                  std::filesystem::path(slcy::assets::kSounds[n]).filename())
+                                     .string();
+        if (!WriteFile(path, WaveImage(sounds[n].rate, sounds[n].samples)))
+            slcy::tools::Die(QStringLiteral("soundgen"),
+                             QStringLiteral("cannot write %1").arg(QString::fromStdString(path)));
     }
     return 0;
 }

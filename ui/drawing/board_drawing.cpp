@@ -3,13 +3,15 @@
 namespace slcy {
 
 namespace {
-constexpr int kCell = 36;
-constexpr int kMarker = 12;
-constexpr int kMaskMarker = 6;   // black inside the disc, white outside
-constexpr int kWetMarker = 5;    // the full wet disc
 constexpr int kDigitWidth = 11, kDigitHeight = 20;
 constexpr int kBlankDigit = 10;
 constexpr int kSolvedFaceX = 122, kUnsolvedFaceX = 135, kFaceWidth = 13;
+
+// The cell-sized square at `column`, `row` (from 0) of a sheet of cell-sized pictures.
+QRect SheetSquare(int column, int row) {
+    return {kCellSize * column, kCellSize * row, kCellSize, kCellSize};
+}
+QRect CellSquare(QPoint at) { return {at, QSize(kCellSize, kCellSize)}; }
 }  // namespace
 
 BoardDrawing::BoardDrawing(const SpriteSheets& sheets) : sheets_(sheets) {
@@ -22,13 +24,8 @@ void BoardDrawing::DrawBackground() {
     CopyRect(box, {0, 0}, sheets_[BoardBackground], box.rect(), RasterOp::Copy);
 }
 
-// AND with the mask clears the disc, OR puts the marker picture into it; the marker strip is
-// black outside the disc and the mask white there, so nothing else changes.
 void BoardDrawing::DrawWetMarker(int column, int row, int markerFrame) {
-    const QPoint at = MarkerOrigin(column, row);
-    const QImage& strip = sheets_[WetMarkerStrip];
-    CopyRect(box, at, strip, {kMarker * kMaskMarker, 0, kMarker, kMarker}, RasterOp::And);
-    CopyRect(box, at, strip, {kMarker * markerFrame, 0, kMarker, kMarker}, RasterOp::Or);
+    DrawMarker(box, MarkerOrigin(column, row), sheets_[WetMarkerStrip], markerFrame);
 }
 
 void BoardDrawing::DrawPiecePicture(const BoardState& board, int column, int row, int kind,
@@ -36,15 +33,14 @@ void BoardDrawing::DrawPiecePicture(const BoardState& board, int column, int row
     const QPoint at = CellOrigin(column, row);
     const bool wet = board.Wet(column, row);
     if (kind >= kEndPiece && kind <= kCross) {
-        CopyRect(box, at, sheets_[PieceSheet], {kCell * frame, kCell * (kind - 1), kCell, kCell},
-                 RasterOp::Copy);
+        CopyRect(box, at, sheets_[PieceSheet], SheetSquare(frame, kind - 1), RasterOp::Copy);
         if (wet) DrawWetMarker(column, row, kWetMarker);
         return;
     }
     // A piece without openings has no picture of its own: the background with a lone opening,
     // dry or wet, shows that something stands there.
-    CopyRect(box, at, sheets_[BoardBackground], {at, QSize(kCell, kCell)}, RasterOp::Copy);
-    DrawWetMarker(column, row, wet ? kWetMarker : 0);
+    CopyRect(box, at, sheets_[BoardBackground], CellSquare(at), RasterOp::Copy);
+    DrawWetMarker(column, row, wet ? kWetMarker : kDryMarker);
 }
 
 void BoardDrawing::DrawCell(const BoardState& board, int column, int row) {
@@ -56,10 +52,9 @@ void BoardDrawing::DrawCell(const BoardState& board, int column, int row) {
     }
     const int d = board.Decor(column, row);
     if (d == kDecorBackground || d >= kDecorTileCount) {
-        CopyRect(box, at, sheets_[BoardBackground], {at, QSize(kCell, kCell)}, RasterOp::Copy);
+        CopyRect(box, at, sheets_[BoardBackground], CellSquare(at), RasterOp::Copy);
     } else {
-        CopyRect(box, at, sheets_[DecorSheet], {kCell * (d & 7), kCell * (d >> 3), kCell, kCell},
-                 RasterOp::Copy);
+        CopyRect(box, at, sheets_[DecorSheet], SheetSquare(d & 7, d >> 3), RasterOp::Copy);
     }
 }
 

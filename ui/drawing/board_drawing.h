@@ -18,7 +18,7 @@ class BoardDrawing {
 public:
     explicit BoardDrawing(const SpriteSheets& sheets);
 
-    QImage box{500, 333, QImage::Format_RGB32};
+    QImage box{kBoardWidth, kBoardHeight, QImage::Format_RGB32};
     QImage timbox{41, 20, QImage::Format_RGB32};
     QImage levelbox{57, 20, QImage::Format_RGB32};
 

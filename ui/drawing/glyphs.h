@@ -1,18 +1,27 @@
-// Button glyphs: bitmaps whose lower-left pixel gives the colour that is transparent. A
-// bitmap twice as wide as high holds two images side by side, the normal look and the
-// disabled look.
+// Button glyphs: bitmaps whose lower-left pixel gives the colour that is transparent. A glyph of
+// two images holds the normal look and the disabled look side by side. Which glyphs there are,
+// and their sizes, is the table in assets/AssetPaths.h.
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
+#include <string_view>
 
 namespace slcy {
 
-// The picture with its key colour made transparent.
-QPixmap LoadGlyph(const QString& resource);
+// The picture with every pixel of its key colour made transparent (ARGB32).
+QImage WithoutKeyColour(const QImage& glyph);
 
-// An icon of one image, or of two (normal, disabled) when `images` is 2.
+// The icon of the glyph of that name: its one image, or its normal and disabled looks.
+QIcon ButtonIcon(std::string_view glyphName);
+// The size of one image of the glyph of that name.
+QSize ButtonIconSize(std::string_view glyphName);
+
+// The same by resource path and number of images.
+QPixmap LoadGlyph(const QString& resource);
 QIcon GlyphIcon(const QString& resource, int images = 1);
 
 }  // namespace slcy

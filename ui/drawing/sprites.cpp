@@ -2,26 +2,27 @@
 
 #include <QPainter>
 
+#include "AssetPaths.h"
+#include "board_layout.h"
+
 namespace slcy {
 
-namespace {
-const char* const kSheetFiles[6] = {
-    ":/sprites/pieces.png",     ":/sprites/decor.png",       ":/sprites/wetmarkers.png",
-    ":/sprites/background.png", ":/sprites/leveldigits.png", ":/sprites/timedigits.png",
-};
-const QSize kSheetSizes[6] = {{432, 180}, {288, 288}, {96, 12}, {500, 333}, {148, 20}, {121, 20}};
-}  // namespace
-
 SpriteSheets::SpriteSheets() {
-    for (int n = 0; n < 6; ++n) {
-        QImage image(kSheetFiles[n]);
-        // A missing or damaged sheet shows black rather than reading outside a smaller image.
-        if (image.size() != kSheetSizes[n]) {
-            image = QImage(kSheetSizes[n], QImage::Format_RGB32);
-            image.fill(Qt::black);
-        }
+    for (int n = 0; n < 6; ++n) Keep(n, QImage(QString::fromLatin1(assets::kSpriteSheets[n].Path)));
+}
+
+SpriteSheets::SpriteSheets(const std::array<QImage, 6>& sheets) {
+    for (int n = 0; n < 6; ++n) Keep(n, sheets[n]);
+}
+
+void SpriteSheets::Keep(int n, const QImage& image) {
+    const QSize size(assets::kSpriteSheets[n].Width, assets::kSpriteSheets[n].Height);
+    if (image.size() == size) {
         sheets_[n] = image.convertToFormat(QImage::Format_RGB32);
+        return;
     }
+    sheets_[n] = QImage(size, QImage::Format_RGB32);
+    sheets_[n].fill(Qt::black);
 }
 
 void CopyRect(QImage& target, QPoint at, const QImage& sheet, QRect source, RasterOp op) {
@@ -29,11 +30,24 @@ void CopyRect(QImage& target, QPoint at, const QImage& sheet, QRect source, Rast
     if (source.isEmpty()) return;
     QPainter p(&target);
     switch (op) {
-        case RasterOp::Copy: p.setCompositionMode(QPainter::CompositionMode_Source); break;
-        case RasterOp::And: p.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-        case RasterOp::Or: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
+        case RasterOp::Copy:
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            break;
+        case RasterOp::And:
+            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            break;
+        case RasterOp::Or:
+            p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+            break;
     }
     p.drawImage(at, sheet, source);
+}
+
+void DrawMarker(QImage& target, QPoint at, const QImage& strip, int markerFrame) {
+    CopyRect(target, at, strip, {kMarkerSize * kMarkerMask, 0, kMarkerSize, kMarkerSize},
+             RasterOp::And);
+    CopyRect(target, at, strip, {kMarkerSize * markerFrame, 0, kMarkerSize, kMarkerSize},
+             RasterOp::Or);
 }
 
 }  // namespace slcy

@@ -1,86 +1,136 @@
 // helppics: cuts the pictures of the help pages out of the game's art.
 //
-//   helppics --pieces pieces.png --markers wetmarkers.png --glyphs DIR --out DIR
+//   helppics --art DIR --out DIR [--qrc FILE]
+//   helppics --pieces pieces.png --markers wetmarkers.png --glyphs DIR --out DIR [--qrc FILE]
 //
 // Writes piece1.png .. piece5.png (each kind at rest), dry.png and wet.png (a bend without and
 // with water), flow_before.png and flow_after.png (a short pipe before and after a left click
-// on its tee) and btn_<glyph>.png for every tool bar and level bar glyph. The output depends on
-// the input only.
-#include <QCommandLineParser>
-#include <QCoreApplication>
+// on its tee) and btn_<glyph>.png for every tool bar and level bar glyph; with --qrc, also a
+// resource list of them all under "pics/". The output depends on the input only.
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
-#include <cstdio>
+#include <QStringList>
 
+#include "AssetPaths.h"
+#include "board.h"
+#include "board_layout.h"
+#include "command_line.h"
 #include "pictures.h"
 
+using namespace slcy;
 using namespace slcy::helppics;
 
 namespace {
 
-struct Glyph {
-    const char* name;
-    int images;  // pictures side by side: the normal look, then the disabled one
+const QString kTool = QStringLiteral("helppics");
+
+// Writes the pictures and remembers their names for the resource list.
+class PictureFolder {
+  public:
+    explicit PictureFolder(const QString& path) : dir_(path) {
+        if (!dir_.mkpath(QStringLiteral(".")))
+            tools::Die(kTool, QStringLiteral("cannot make %1").arg(dir_.path()));
+    }
+
+    void Save(const QImage& picture, const QString& name) {
+        if (!picture.save(dir_.filePath(name), "PNG"))
+            tools::Die(kTool, QStringLiteral("cannot write into %1").arg(dir_.path()));
+        names_ << name;
+    }
+
+    // A Qt resource collection of every picture written, each under "pics/<name>".
+    void WriteResourceList(const QString& path) const {
+        QString text = QStringLiteral("<RCC>\n <qresource prefix=\"/\">\n");
+        for (const QString& name : names_)
+            text += QStringLiteral("  <file alias=\"pics/%1\">%2</file>\n")
+                        .arg(name, QDir(dir_.absolutePath()).filePath(name));
+        text += QStringLiteral(" </qresource>\n</RCC>\n");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+            tools::Die(kTool, QStringLiteral("cannot write %1").arg(path));
+    }
+
+  private:
+    QDir dir_;
+    QStringList names_;
 };
 
-constexpr Glyph kGlyphs[] = {
-    {"newgame", 1}, {"restart", 2}, {"load", 2},   {"save", 2},  {"pause", 1},
-    {"sound", 2},   {"exit", 1},    {"tongue", 1}, {"rules", 1}, {"info", 1},
-    {"wumple", 1},  {"sup", 2},     {"sdown", 2},
-};
-
-enum Kind { End = 1, Bend = 2, Straight = 3, Tee = 4, Cross = 5 };
-
-int Fail(const QString& message) {
-    std::fprintf(stderr, "helppics: %s\n", qPrintable(message));
-    return 1;
+QImage ReadSheet(const QString& file, const assets::SheetFile& sheet) {
+    QImage image(file);
+    if (image.size() != QSize(sheet.Width, sheet.Height))
+        tools::Die(kTool, QStringLiteral("cannot read a %1 x %2 %3")
+                              .arg(sheet.Width)
+                              .arg(sheet.Height)
+                              .arg(QString::fromLatin1(assets::FileOf(sheet.Path))));
+    return image;
 }
 
-bool Save(const QImage& picture, const QDir& out, const QString& name) {
-    return picture.save(out.filePath(name), "PNG");
+// Where an input is: as named by its option, or else where the game's table puts it in the art
+// folder. `inArt` is its path below that folder; a folder option names the folder of the file.
+QString Input(const tools::CommandLine& commandLine, const QCommandLineOption& option,
+              bool namesFolder, const QCommandLineOption& art, const std::string& inArt) {
+    const QString relative = QString::fromStdString(inArt);
+    if (commandLine.IsSet(option)) {
+        const QString given = commandLine.Value(option);
+        return namesFolder ? QDir(given).filePath(QFileInfo(relative).fileName()) : given;
+    }
+    if (!commandLine.IsSet(art))
+        commandLine.Fail(QStringLiteral("--%1 or --art is missing").arg(option.names()[0]));
+    return QDir(commandLine.Value(art)).filePath(relative);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
+    tools::CommandLine commandLine(
+        kTool,
+        QStringLiteral("--art DIR --out DIR [--qrc FILE]\n"
+                       "       helppics --pieces FILE --markers FILE --glyphs DIR --out DIR "
+                       "[--qrc FILE]"),
         QStringLiteral("Cuts the pictures of the help pages out of the game's art."));
-    parser.addHelpOption();
+    const QCommandLineOption artOption(
+        QStringLiteral("art"),
+        QStringLiteral("The game's art folder, where the inputs not named otherwise are taken "
+                       "from."),
+        QStringLiteral("DIR"));
     const QCommandLineOption piecesOption(QStringLiteral("pieces"),
                                           QStringLiteral("The piece sheet (432 x 180)."),
-                                          QStringLiteral("file"));
+                                          QStringLiteral("FILE"));
     const QCommandLineOption markersOption(QStringLiteral("markers"),
                                            QStringLiteral("The wet-marker strip (96 x 12)."),
-                                           QStringLiteral("file"));
+                                           QStringLiteral("FILE"));
     const QCommandLineOption glyphsOption(QStringLiteral("glyphs"),
                                           QStringLiteral("The folder of the glyphs."),
-                                          QStringLiteral("dir"));
+                                          QStringLiteral("DIR"));
     const QCommandLineOption outOption(QStringLiteral("out"),
                                        QStringLiteral("The folder for the pictures."),
-                                       QStringLiteral("dir"));
-    parser.addOptions({piecesOption, markersOption, glyphsOption, outOption});
-    parser.process(app);
-    for (const auto& option : {piecesOption, markersOption, glyphsOption, outOption})
-        if (!parser.isSet(option))
-            return Fail(QStringLiteral("--%1 is missing (see --help)").arg(option.names()[0]));
+                                       QStringLiteral("DIR"));
+    const QCommandLineOption qrcOption(
+        QStringLiteral("qrc"), QStringLiteral("Also write a resource list of the pictures here."),
+        QStringLiteral("FILE"));
+    for (const auto& option :
+         {artOption, piecesOption, markersOption, glyphsOption, outOption, qrcOption})
+        commandLine.Add(option);
+    commandLine.Parse(argc, argv);
+    if (!commandLine.IsSet(outOption)) commandLine.Fail(QStringLiteral("--out is missing"));
+    const auto input = [&](const QCommandLineOption& option, bool namesFolder,
+                           const std::string& inArt) {
+        return Input(commandLine, option, namesFolder, artOption, inArt);
+    };
 
-    const QImage pieces(parser.value(piecesOption));
-    const QImage markers(parser.value(markersOption));
-    if (pieces.size() != QSize(12 * kCell, 5 * kCell))
-        return Fail(QStringLiteral("cannot read a 432 x 180 piece sheet"));
-    if (markers.size() != QSize(8 * kMarker, kMarker))
-        return Fail(QStringLiteral("cannot read a 96 x 12 wet-marker strip"));
-    QDir out(parser.value(outOption));
-    if (!out.mkpath(QStringLiteral(".")))
-        return Fail(QStringLiteral("cannot make %1").arg(out.path()));
+    const QImage pieces = ReadSheet(
+        input(piecesOption, false, assets::FileOf(assets::kPieceSheet.Path)), assets::kPieceSheet);
+    const QImage markers =
+        ReadSheet(input(markersOption, false, assets::FileOf(assets::kWetMarkerStrip.Path)),
+                  assets::kWetMarkerStrip);
+    PictureFolder out(commandLine.Value(outOption));
 
-    bool ok = true;
-    for (int kind = End; kind <= Cross; ++kind)
-        ok &= Save(RestingPiece(pieces, kind, 0), out, QStringLiteral("piece%1.png").arg(kind));
-    ok &= Save(RestingPiece(pieces, Bend, 0), out, QStringLiteral("dry.png"));
-    ok &= Save(WetPiece(RestingPiece(pieces, Bend, 0), markers), out, QStringLiteral("wet.png"));
+    for (int kind = kEndPiece; kind <= kCross; ++kind)
+        out.Save(RestingPiece(pieces, kind, 0), QStringLiteral("piece%1.png").arg(kind));
+    out.Save(RestingPiece(pieces, kBend, 0), QStringLiteral("dry.png"));
+    out.Save(WetPiece(RestingPiece(pieces, kBend, 0), markers), QStringLiteral("wet.png"));
 
     // An end piece feeds a straight pipe and a tee. The tee opens up, left and down, so the
     // last pipe stays dry; a left click turns the tee a quarter anticlockwise, its openings
@@ -88,19 +138,22 @@ int main(int argc, char* argv[]) {
     const auto wet = [&](int kind, int orientation) {
         return WetPiece(RestingPiece(pieces, kind, orientation), markers);
     };
-    ok &= Save(Row({wet(End, 0), wet(Straight, 0), wet(Tee, 1), RestingPiece(pieces, Straight, 0)}),
-               out, QStringLiteral("flow_before.png"));
-    ok &= Save(Row({wet(End, 0), wet(Straight, 0), wet(Tee, 2), wet(Straight, 0)}), out,
-               QStringLiteral("flow_after.png"));
+    out.Save(Row({wet(kEndPiece, 0), wet(kStraight, 0), wet(kTee, 1),
+                  RestingPiece(pieces, kStraight, 0)}),
+             QStringLiteral("flow_before.png"));
+    out.Save(Row({wet(kEndPiece, 0), wet(kStraight, 0), wet(kTee, 2), wet(kStraight, 0)}),
+             QStringLiteral("flow_after.png"));
 
-    const QDir glyphs(parser.value(glyphsOption));
-    for (const Glyph& g : kGlyphs) {
-        const QString file = glyphs.filePath(QLatin1String(g.name) + QStringLiteral(".png"));
+    // The pages explain the buttons of the tool bar and the level bar.
+    for (const assets::Glyph& g : assets::kGlyphs) {
+        if (g.Place != assets::GlyphPlace::ToolBar && g.Place != assets::GlyphPlace::LevelBar)
+            continue;
+        const QString name = QLatin1String(g.Name);
+        const QString file = input(glyphsOption, true, assets::FileOf(assets::GlyphPath(g.Name)));
         const QImage glyph(file);
-        if (glyph.isNull()) return Fail(QStringLiteral("cannot read %1").arg(file));
-        ok &= Save(GlyphPicture(glyph, g.images), out,
-                   QStringLiteral("btn_%1.png").arg(QLatin1String(g.name)));
+        if (glyph.isNull()) tools::Die(kTool, QStringLiteral("cannot read %1").arg(file));
+        out.Save(GlyphPicture(glyph, g.Images), QStringLiteral("btn_%1.png").arg(name));
     }
-    if (!ok) return Fail(QStringLiteral("cannot write into %1").arg(out.path()));
+    if (commandLine.IsSet(qrcOption)) out.WriteResourceList(commandLine.Value(qrcOption));
     return 0;
 }

@@ -1,18 +1,12 @@
 // The pictures of the help pages, cut from the game's own art: the sprite sheet of the pieces,
-// the strip of wet markers and the tool bar glyphs. Every picture is made the way the game
-// draws the board, so the pages show exactly what the player sees.
+// the strip of wet markers and the tool bar glyphs. Every picture is made with the game's own
+// drawing, so the pages show exactly what the player sees.
 #pragma once
 
 #include <QImage>
 #include <QList>
 
 namespace slcy::helppics {
-
-inline constexpr int kCell = 36;         // a cell of the board, a frame of the piece sheet
-inline constexpr int kMarker = 12;       // a cell of the wet-marker strip
-inline constexpr int kMarkerInset = 12;  // the marker lies this far in from the cell's corner
-inline constexpr int kWetCell = 5;       // the full wet disc
-inline constexpr int kMaskCell = 6;      // black inside the disc, white outside
 
 // A resting piece of kind 1..5 at orientation 0..3, as the sheet holds it.
 QImage RestingPiece(const QImage& pieces, int kind, int orientation);
