@@ -10,7 +10,6 @@ TAllSolvedDlg::TAllSolvedDlg(QWidget* mainWindow, const int& language)
                      .wholeDialogBold = true,
                      .okLeft = 92,
                      .okGlyph = "dlg_smile",
-                     .okGlyphSize = {17, 17},
                      .okResult = ModalResult::OK}) {}
 
 }  // namespace slcy

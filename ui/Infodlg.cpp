@@ -1,5 +1,6 @@
 #include "Infodlg.h"
 
+#include "AssetPaths.h"
 #include "Main.h"
 #include "Tongdlg.h"
 #include "drawing/glyphs.h"
@@ -26,7 +27,7 @@ TInfoDialog::TInfoDialog(Windows& windows)
     Bevel1->setGeometry(4, 4, 301, 197);
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 8, 101, 77);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/info.png")));
+    Image1->setPixmap(QPixmap(QString::fromLatin1(assets::kInfoPicture)));
 
     progname = new QLabel(QStringLiteral("Sluicery"), this);
     progname->setGeometry(112, 8, 189, 25);
@@ -43,15 +44,15 @@ TInfoDialog::TInfoDialog(Windows& windows)
 
     TongBtn = new QPushButton(this);
     TongBtn->setGeometry(120, 290, 89, 27);
-    TongBtn->setIcon(GlyphIcon(QStringLiteral(":/glyphs/tongue.png")));
-    TongBtn->setIconSize({15, 15});
+    TongBtn->setIcon(ButtonIcon("tongue"));
+    TongBtn->setIconSize(ButtonIconSize("tongue"));
     TongBtn->setAutoDefault(false);
     connect(TongBtn, &QPushButton::clicked, this, &TInfoDialog::TongBtnClick);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setGeometry(216, 290, 89, 27);
-    OKBtn->setIcon(GlyphIcon(QStringLiteral(":/glyphs/check.png"), 2));
-    OKBtn->setIconSize({18, 18});
+    OKBtn->setIcon(ButtonIcon("check"));
+    OKBtn->setIconSize(ButtonIconSize("check"));
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(1); });
 }

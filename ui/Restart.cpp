@@ -8,10 +8,8 @@ TRestartDlg::TRestartDlg(QWidget* mainWindow, const int& language)
                      .english = "Do you really want to give up the level?",
                      .label = {56, 20, 189, 26},
                      .okGlyph = "dlg_restart_yes",
-                     .okGlyphImages = 2,
                      .cancelLeft = 128,
                      .cancelGlyph = "dlg_restart_no",
-                     .cancelGlyphImages = 2,
                      .escapeResult = ModalResult::No}) {}
 
 }  // namespace slcy

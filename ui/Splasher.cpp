@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "AssetPaths.h"
+
 namespace slcy {
 
 TSplash::TSplash(QWidget* mainWindow)
@@ -12,7 +14,7 @@ TSplash::TSplash(QWidget* mainWindow)
     setModal(true);
     Image1 = new QLabel(this);
     Image1->setGeometry(0, 0, 200, 150);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.png")));
+    Image1->setPixmap(QPixmap(QString::fromLatin1(assets::kSplashPicture)));
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);  // a click on the picture closes too
 
     Timer1 = new QTimer(this);

@@ -9,12 +9,11 @@
 namespace slcy {
 
 namespace {
-QPushButton* FlagButton(QWidget* parent, int top, const char* caption, const char* flags,
-                        QSize glyph) {
+QPushButton* FlagButton(QWidget* parent, int top, const char* caption, const char* flags) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setGeometry(84, top, 221, 27);
-    button->setIcon(GlyphIcon(QStringLiteral(":/glyphs/%1.png").arg(flags)));
-    button->setIconSize(glyph);
+    button->setIcon(ButtonIcon(flags));
+    button->setIconSize(ButtonIconSize(flags));
     button->setDefault(true);
     return button;
 }
@@ -40,8 +39,8 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, int& language)
     if (mainWindow) Image4->setPixmap(mainWindow->windowIcon().pixmap(32, 32));
 
     // The captions are never translated: each button speaks its own language.
-    EnglishBtn = FlagButton(this, 16, "I speak english.", "flags_en", {53, 20});
-    GermanBtn = FlagButton(this, 48, "Ich spreche deutsch.", "flags_de", {80, 20});
+    EnglishBtn = FlagButton(this, 16, "I speak english.", "flags_en");
+    GermanBtn = FlagButton(this, 48, "Ich spreche deutsch.", "flags_de");
     setTabOrder(EnglishBtn, GermanBtn);
     connect(EnglishBtn, &QPushButton::clicked, this, [this] { Choose(kEnglish); });
     connect(GermanBtn, &QPushButton::clicked, this, [this] { Choose(kGerman); });

@@ -10,7 +10,6 @@ TToSlowDlg::TToSlowDlg(QWidget* mainWindow, const int& language)
                      .wholeDialogBold = true,
                      .okLeft = 92,
                      .okGlyph = "dlg_frown",
-                     .okGlyphSize = {17, 17},
                      .okResult = ModalResult::OK}) {}
 
 }  // namespace slcy

@@ -2,6 +2,7 @@
 
 #include <QPalette>
 
+#include "AssetPaths.h"
 #include "drawing/glyphs.h"
 #include "texts.h"
 
@@ -17,44 +18,41 @@ struct ButtonRow {
     bool onLevelBar;  // a child of ScrollPanel, placed in its coordinates
     QRect where;
     const char* glyph;
-    int images;  // 2: the normal look and the disabled look side by side
-    QSize glyphSize;
     int glyphMargin;
     const char* germanHint;
     const char* englishHint;
 };
 
 constexpr int kCentred = SpeedButton::kCentred;
-constexpr QSize kGlyph{18, 18};
 
 // Left to right along the tool bar, then the level bar's two buttons.
 const ButtonRow kButtons[] = {
-    {&C::NewGameBtn, false, {4, 4, 25, 25}, "newgame", 1, kGlyph, kCentred,
+    {&C::NewGameBtn, false, {4, 4, 25, 25}, "newgame", kCentred,
      "Ich fang ein neues Spiel an.", "I want to play a new game."},
-    {&C::RestartBtn, false, {31, 4, 25, 25}, "restart", 2, kGlyph, 3,
+    {&C::RestartBtn, false, {31, 4, 25, 25}, "restart", 3,
      "Ich probier's nochmal.", "I try it again."},
-    {&C::LoadBtn, false, {58, 4, 25, 25}, "load", 2, kGlyph, kCentred,
+    {&C::LoadBtn, false, {58, 4, 25, 25}, "load", kCentred,
      "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
-    {&C::SaveBtn, false, {85, 4, 25, 25}, "save", 2, kGlyph, kCentred,
+    {&C::SaveBtn, false, {85, 4, 25, 25}, "save", kCentred,
      "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
-    {&C::PauseBtn, false, {112, 4, 25, 25}, "pause", 1, kGlyph, kCentred,
+    {&C::PauseBtn, false, {112, 4, 25, 25}, "pause", kCentred,
      "Ich brauch eine kurze Pause.", "I need a break."},
-    {&C::SoundBtn, false, {139, 4, 25, 25}, "sound", 2, {16, 16}, kCentred,
+    {&C::SoundBtn, false, {139, 4, 25, 25}, "sound", kCentred,
      "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
-    {&C::ExitBtn, false, {166, 4, 25, 25}, "exit", 1, kGlyph, 2,
+    {&C::ExitBtn, false, {166, 4, 25, 25}, "exit", 2,
      "Ich hab genug!", "I have enough!"},
     // Each language offers the other in its own words.
-    {&C::TongueBtn, false, {384, 4, 25, 25}, "tongue", 1, {15, 15}, kCentred,
+    {&C::TongueBtn, false, {384, 4, 25, 25}, "tongue", kCentred,
      "I don't speak german.", "Ich spreche nicht englisch."},
-    {&C::RulesBtn, false, {411, 4, 25, 25}, "rules", 1, kGlyph, 2,
+    {&C::RulesBtn, false, {411, 4, 25, 25}, "rules", 2,
      "Worum geht's da eigentlich?", "What's to do here?"},
-    {&C::InfoBtn, false, {438, 4, 25, 25}, "info", 1, kGlyph, 2,
+    {&C::InfoBtn, false, {438, 4, 25, 25}, "info", 2,
      "Wer hat diese Spiele nur verbrochen?", "Who did these WUMPLE GAME?"},
-    {&C::WumpleBtn, false, {465, 4, 29, 25}, "wumple", 1, {26, 20}, kCentred,
+    {&C::WumpleBtn, false, {465, 4, 29, 25}, "wumple", kCentred,
      "Hurra, es gibt noch mehr Wumple Games.", "Hurrah, there are more WUMPLE GAMES."},
-    {&C::sUpBtn, true, {0, 0, 23, 22}, "sup", 2, {13, 13}, kCentred,
+    {&C::sUpBtn, true, {0, 0, 23, 22}, "sup", kCentred,
      "nächsthöhere ungelöste Stufe", "Next unsolved level"},
-    {&C::sDownBtn, true, {0, 159, 23, 22}, "sdown", 2, {13, 13}, kCentred,
+    {&C::sDownBtn, true, {0, 159, 23, 22}, "sdown", kCentred,
      "nächstniedere ungelöste Stufe", "Previous unsolved level"},
 };
 
@@ -106,7 +104,7 @@ PaintBox* Surface(QWidget* parent, const QImage& image, QPoint at) {
 }  // namespace
 
 void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
-    window.setWindowIcon(QIcon(QStringLiteral(":/icons/slcy2_4-32.png")));
+    window.setWindowIcon(QIcon(QString::fromStdString(assets::IconPath(assets::kWindowIconSize))));
     window.setFont(Font(13));
     window.setFixedSize(kClientWidth, kClientHeight);
 
@@ -121,8 +119,8 @@ void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
     for (const ButtonRow& row : kButtons) {
         auto* button = new SpeedButton(row.onLevelBar ? c.ScrollPanel : &window, row.glyphMargin);
         button->setGeometry(row.where);
-        button->setIcon(GlyphIcon(QStringLiteral(":/glyphs/%1.png").arg(row.glyph), row.images));
-        button->setIconSize(row.glyphSize);
+        button->setIcon(ButtonIcon(row.glyph));
+        button->setIconSize(ButtonIconSize(row.glyph));
         c.*row.control = button;
         c.texts.push_back({button, false, row.germanHint, row.englishHint});
     }

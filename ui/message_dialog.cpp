@@ -16,11 +16,11 @@ QFont DialogFont(bool bold) {
     return font;
 }
 
-QPushButton* GlyphButton(QWidget* parent, int left, const char* glyph, int images, QSize size) {
+QPushButton* GlyphButton(QWidget* parent, int left, const char* glyph) {
     auto* button = new QPushButton(parent);
     button->setGeometry(left, 68, 77, 27);
-    button->setIcon(GlyphIcon(QStringLiteral(":/glyphs/%1.png").arg(glyph), images));
-    button->setIconSize(size);
+    button->setIcon(ButtonIcon(glyph));
+    button->setIconSize(ButtonIconSize(glyph));
     return button;
 }
 }  // namespace
@@ -52,15 +52,14 @@ MessageDialog::MessageDialog(QWidget* mainWindow, const int& language, const Lay
     Label1->setWordWrap(true);
     Label1->setFont(DialogFont(true));
 
-    OKBtn = GlyphButton(this, layout.okLeft, layout.okGlyph, layout.okGlyphImages, layout.okGlyphSize);
+    OKBtn = GlyphButton(this, layout.okLeft, layout.okGlyph);
     OKBtn->setText(QStringLiteral("OK"));
     OKBtn->setDefault(true);
     const int ok = static_cast<int>(layout.okResult);
     connect(OKBtn, &QPushButton::clicked, this, [this, ok] { done(ok); });
 
     if (layout.cancelLeft > 0) {
-        CancelBtn = GlyphButton(this, layout.cancelLeft, layout.cancelGlyph,
-                                layout.cancelGlyphImages, {18, 18});
+        CancelBtn = GlyphButton(this, layout.cancelLeft, layout.cancelGlyph);
         const int cancel = static_cast<int>(layout.escapeResult);
         connect(CancelBtn, &QPushButton::clicked, this, [this, cancel] { done(cancel); });
     }

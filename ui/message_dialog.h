@@ -24,12 +24,9 @@ public:
         bool wholeDialogBold = false;
         int okLeft = 40;
         const char* okGlyph = nullptr;
-        int okGlyphImages = 1;
-        QSize okGlyphSize{18, 18};
         ModalResult okResult = ModalResult::Yes;
         int cancelLeft = 0;  // 0: an announcement, with no cancel button
         const char* cancelGlyph = "dlg_cancel";
-        int cancelGlyphImages = 1;
         ModalResult escapeResult = ModalResult::None;  // None: Esc does nothing
     };
 

@@ -16,25 +16,17 @@ QImage WithoutKeyColour(const QImage& glyph) {
     return image;
 }
 
-QPixmap LoadGlyph(const QString& resource) {
-    const QImage image(resource);
+QIcon ButtonIcon(std::string_view glyphName) {
+    const assets::Glyph& glyph = assets::GlyphNamed(glyphName);
+    const QImage image(QString::fromStdString(assets::GlyphPath(glyph.Name)));
     if (image.isNull()) return {};
-    return QPixmap::fromImage(WithoutKeyColour(image));
-}
-
-QIcon GlyphIcon(const QString& resource, int images) {
-    const QPixmap all = LoadGlyph(resource);
-    if (all.isNull() || images < 2) return QIcon(all);
-    const int w = all.width() / images;
+    const QPixmap all = QPixmap::fromImage(WithoutKeyColour(image));
+    if (glyph.Images < 2) return QIcon(all);
+    const int w = all.width() / glyph.Images;
     QIcon icon;
     icon.addPixmap(all.copy(0, 0, w, all.height()), QIcon::Normal);
     icon.addPixmap(all.copy(w, 0, w, all.height()), QIcon::Disabled);
     return icon;
-}
-
-QIcon ButtonIcon(std::string_view glyphName) {
-    const assets::Glyph& glyph = assets::GlyphNamed(glyphName);
-    return GlyphIcon(QString::fromStdString(assets::GlyphPath(glyph.Name)), glyph.Images);
 }
 
 QSize ButtonIconSize(std::string_view glyphName) {

@@ -20,8 +20,4 @@ QIcon ButtonIcon(std::string_view glyphName);
 // The size of one image of the glyph of that name.
 QSize ButtonIconSize(std::string_view glyphName);
 
-// The same by resource path and number of images.
-QPixmap LoadGlyph(const QString& resource);
-QIcon GlyphIcon(const QString& resource, int images = 1);
-
 }  // namespace slcy
