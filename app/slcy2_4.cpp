@@ -1,5 +1,7 @@
 // Sluicery 2.4: the program's entry. The windows are created one after the other, the main
 // window first: every dialog copies the main window's icon when it is made.
+#include <csignal>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
@@ -33,6 +35,9 @@ public:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A write beyond the file-size limit (ulimit -f) would end the program by this signal;
+    // ignored, the write fails with EFBIG and the player is told the file cannot be saved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sluicery"));
 
