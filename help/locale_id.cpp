@@ -53,8 +53,9 @@ LocaleId LocaleIdOf(const QString& posixName) {
     }
     const QString language = QLocale::languageToString(locale.language());
     const QString territory = QLocale::territoryToString(locale.territory());
-    const LocaleId named{0, language + QStringLiteral(" (") + territory + QLatin1Char(')'), 0,
-                         language, 0, territory};
+    const LocaleId named{0, language + QStringLiteral(" (") + territory + QLatin1Char(')'),
+                         0, language,
+                         0, territory};
     for (const Known& k : kKnown)
         if (k.language == locale.language() && k.territory == locale.territory())
             return WithId(named, k.id);

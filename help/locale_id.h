@@ -10,12 +10,12 @@
 namespace slcy {
 
 struct LocaleId {
-    int id = 0;             // the language identifier, 0 when the table does not know it
-    QString name;           // "German (Austria)", "C", or the locale's own name
-    int primaryId = 0;      // id & 0x3ff
-    QString primaryName;    // "German"
-    int subId = 0;          // id >> 10
-    QString subName;        // "Austria"
+    int id = 0;           // the language identifier, 0 when the table does not know it
+    QString name;         // "German (Austria)", "C", or the locale's own name
+    int primaryId = 0;    // id & 0x3ff
+    QString primaryName;  // "German"
+    int subId = 0;        // id >> 10
+    QString subName;      // "Austria"
 };
 
 // The identifier of a POSIX locale name such as "de_AT.UTF-8", "en_GB", "C" or "POSIX".
