@@ -3,9 +3,9 @@
 // a loop until it gets SIGTERM (or the time runs out) and prints, per frame that differs from
 // the plain screen, how many pixels are exactly inverted and how many of those are dots (an
 // inverted pixel between two untouched ones, in a row or a column); at the end the bounding
-// box of every inverted pixel seen (when there was one), and how many pixels outside the mapped windows still
-// differ from the plain screen. Given a picture file, it saves there the frame with the most
-// inverted pixels (as a PPM picture).
+// box of every inverted pixel seen (when there was one), and how many pixels outside the mapped
+// windows still differ from the plain screen. Given a picture file, it saves there the frame with
+// the most inverted pixels (as a PPM picture).
 //
 // Usage: root_frames <ready file> [seconds [picture]]   (the ready file appears once watching
 // begins)
@@ -45,11 +45,11 @@ struct Box {
 };
 
 std::vector<std::uint32_t> Grab(xcb_connection_t* c, xcb_window_t root, int w, int h) {
-    const Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
-        c,
-        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, 0, 0, static_cast<uint16_t>(w),
-                      static_cast<uint16_t>(h), ~0u),
-        nullptr));
+    const Reply<xcb_get_image_reply_t> image(
+        xcb_get_image_reply(c,
+                            xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, 0, 0,
+                                          static_cast<uint16_t>(w), static_cast<uint16_t>(h), ~0u),
+                            nullptr));
     std::vector<std::uint32_t> pixels;
     if (!image || xcb_get_image_data_length(image.get()) != w * h * 4) return pixels;
     pixels.resize(static_cast<std::size_t>(w) * h);
@@ -66,15 +66,16 @@ std::vector<Box> MappedWindows(xcb_connection_t* c, xcb_window_t root) {
     if (!tree) return boxes;
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
     for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
-        const Reply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
-            c, xcb_get_window_attributes(c, children[i]), nullptr));
+        const Reply<xcb_get_window_attributes_reply_t> attributes(
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr));
         if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) continue;
         const Reply<xcb_get_geometry_reply_t> g(
             xcb_get_geometry_reply(c, xcb_get_geometry(c, children[i]), nullptr));
         if (!g) continue;
         Box b;
         b.Add(g->x, g->y);
-        b.Add(g->x + g->width + 2 * g->border_width - 1, g->y + g->height + 2 * g->border_width - 1);
+        b.Add(g->x + g->width + 2 * g->border_width - 1,
+              g->y + g->height + 2 * g->border_width - 1);
         boxes.push_back(b);
     }
     return boxes;
@@ -117,8 +118,8 @@ int main(int argc, char** argv) {
     xcb_change_window_attributes(c, root, XCB_CW_BACK_PIXEL, &plain);
     xcb_clear_area(c, 0, root, 0, 0, 0, 0);
     const std::vector<std::uint32_t> before = Grab(c, root, w, h);
-    if (before.empty() || std::any_of(before.begin(), before.end(),
-                                      [](std::uint32_t p) { return p != kPlain; })) {
+    if (before.empty() ||
+        std::any_of(before.begin(), before.end(), [](std::uint32_t p) { return p != kPlain; })) {
         std::fprintf(stderr, "root_frames: the root window is not plain (or not 24-bit)\n");
         return 2;
     }
@@ -134,8 +135,9 @@ int main(int argc, char** argv) {
         std::vector<std::uint32_t> frame = Grab(c, root, w, h);
         if (frame.empty()) continue;
         ++frames;
-        const double ms = std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - start).count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         auto inv = [&](int x, int y) {
             return x >= 0 && y >= 0 && x < w && y < h &&
                    frame[static_cast<std::size_t>(y) * w + x] == kInverted;

@@ -45,14 +45,15 @@ Screen DisplayScreen(xcb_connection_t* c) {
 // screen from the windows' own buffers, so what is drawn on the root window would not show.
 bool CompositorRuns(xcb_connection_t* c, int screen_number) {
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen_number);
-    const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, /*only_if_exists=*/1, static_cast<uint16_t>(name.size()),
-                           name.constData()),
-        nullptr));
-    if (!atom) return true;  // cannot tell: leave the screen alone
+    const Reply<xcb_intern_atom_reply_t> atom(
+        xcb_intern_atom_reply(c,
+                              xcb_intern_atom(c, /*only_if_exists=*/1,
+                                              static_cast<uint16_t>(name.size()), name.constData()),
+                              nullptr));
+    if (!atom) return true;                         // cannot tell: leave the screen alone
     if (atom->atom == XCB_ATOM_NONE) return false;  // never claimed since the server started
-    const Reply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
-        c, xcb_get_selection_owner(c, atom->atom), nullptr));
+    const Reply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr));
     return !owner || owner->owner != XCB_WINDOW_NONE;
 }
 
@@ -82,8 +83,7 @@ void DrawStepsOnRoot(xcb_connection_t* c, xcb_window_t root, QPoint from, QRect 
     const xcb_gcontext_t gc = xcb_generate_id(c);
     const uint32_t values[] = {XCB_GX_INVERT, XCB_LINE_STYLE_ON_OFF_DASH,
                                XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS};
-    xcb_create_gc(c, gc, root, XCB_GC_FUNCTION | XCB_GC_LINE_STYLE | XCB_GC_SUBWINDOW_MODE,
-                  values);
+    xcb_create_gc(c, gc, root, XCB_GC_FUNCTION | XCB_GC_LINE_STYLE | XCB_GC_SUBWINDOW_MODE, values);
     const uint8_t dotted[] = {1};
     xcb_set_dashes(c, gc, 0, 1, dotted);
 
