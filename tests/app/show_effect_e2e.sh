@@ -8,21 +8,14 @@
 set -euo pipefail
 
 program_dir=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/private-xserver.sh"
+start_scratch_area
 fail() {
     echo "FAIL: $*" >&2
     [[ -f $work/frames.txt ]] && cat "$work/frames.txt" >&2
     exit 1
 }
 
-source "$(dirname "$0")/../../scripts/private-xserver.sh"
 # A small screen is read faster, so more frames fall into the tenth of a second the effect takes.
 start_private_xserver 121 800x600x24
 openbox >"$work/openbox.log" 2>&1 &
@@ -30,19 +23,6 @@ pids+=($!)
 
 export QT_QPA_PLATFORM=xcb
 pointer_x=60 pointer_y=50
-
-# The id of the mapped main window, once it is there.
-main_window() {
-    local id
-    for _ in $(seq 150); do
-        for id in $(xwininfo -root -tree 2>/dev/null | grep -F '("slcy2_4"' |
-                        grep -E ' 500x366\+' | awk '{print $1}'); do
-            xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
 
 # The box around every inverted pixel of the last watched start: left top right bottom.
 box() { awk '/^inverted box/ {print $3, $4, $5, $6}' "$work/frames.txt"; }
@@ -64,7 +44,7 @@ for attempt in 1 2 3; do
     XDG_CONFIG_HOME=$work/config$attempt "$program_dir/slcy2_4" >"$work/game.log" 2>&1 &
     game=$!
     pids+=("$game")
-    main=$(main_window) || fail "no main window"
+    main=$(window_of_size 500 366 150) || fail "no main window"
     kill -TERM "$watcher"
     wait "$watcher" || fail "the watcher failed"
     read -r x y < <(xwininfo -id "$main" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')

@@ -113,13 +113,10 @@ namespace {
 // The mouse on a shown selector: the end arrows and the track step once per press (the further
 // notification at an end comes when the button is released), the thumb notifies on every
 // movement while it is dragged.
-class LevelSelectorMouse : public ::testing::Test {
+class LevelSelectorMouse : public LevelSelector {
 protected:
-    LevelScrollBar bar{nullptr};
-    QSignalSpy spy{&bar, &LevelScrollBar::scrolled};
     void SetUp() override {
-        bar.setRange(1, 500);
-        bar.resize(22, 138);
+        LevelSelector::SetUp();
         bar.show();
     }
     QRect Part(QStyle::SubControl part) {
