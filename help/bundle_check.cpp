@@ -91,8 +91,8 @@ bool IsSoundBundle(QByteArrayView bytes) {
             if (!count || !first || *first > static_cast<std::uint64_t>(nodeCount) ||
                 *count > static_cast<std::uint64_t>(nodeCount) - *first)
                 return false;
-            for (auto child = static_cast<std::int64_t>(*first);
-                 child < static_cast<std::int64_t>(*first + *count); ++child) {
+            const std::int64_t end = std::int64_t{*first} + *count;
+            for (std::int64_t child = *first; child < end; ++child) {
                 if (reached[static_cast<std::size_t>(child)]) return false;
                 reached[static_cast<std::size_t>(child)] = true;
                 pending.push_back(child);

@@ -53,9 +53,9 @@ LocaleId LocaleIdOf(const QString& posixName) {
     }
     const QString language = QLocale::languageToString(locale.language());
     const QString territory = QLocale::territoryToString(locale.territory());
-    const LocaleId named{0, language + QStringLiteral(" (") + territory + QLatin1Char(')'),
-                         0, language,
-                         0, territory};
+    LocaleId named{0, language + QStringLiteral(" (") + territory + QLatin1Char(')'),
+                   0, language,
+                   0, territory};
     for (const Known& k : kKnown)
         if (k.language == locale.language() && k.territory == locale.territory())
             return WithId(named, k.id);
@@ -64,7 +64,7 @@ LocaleId LocaleIdOf(const QString& posixName) {
 
 QString PosixLocaleName() {
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        const QString value = qEnvironmentVariable(variable);
+        QString value = qEnvironmentVariable(variable);
         if (!value.isEmpty()) return value;
     }
     return QStringLiteral("C");
