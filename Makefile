@@ -6,7 +6,7 @@ FUZZ_BUILD   ?= build-fuzz
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := catalogue play progress settings
+FUZZ_TARGETS := catalogue play progress settings bundle
 # The tests of everything that reads files or plays by the rules: run again under the sanitizers.
 CORE_TESTS   := engine_tests persist_tests levels_tests
 

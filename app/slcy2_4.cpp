@@ -1,5 +1,7 @@
 // Sluicery 2.4: the program's entry. The windows are made one after the other, the main
 // window first (window_registry.h), then the message loop runs until the main window closes.
+#include <csignal>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
@@ -24,6 +26,9 @@ public:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A write beyond the file-size limit (ulimit -f) would end the program by this signal;
+    // ignored, the write fails with EFBIG and the player is told the file cannot be saved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sluicery"));
 

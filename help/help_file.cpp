@@ -1,8 +1,11 @@
 #include "help_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QResource>
 #include <QStringList>
+
+#include "bundle_check.h"
 
 namespace slcy {
 
@@ -12,12 +15,31 @@ namespace {
 const QString kRoot = QStringLiteral("/slcy-help");
 const QString kContextMap = QStringLiteral("context.map");
 
-QString RegisteredFile;  // empty while none is registered
+QString RegisteredFile;      // empty while none is registered
+QByteArray RegisteredBytes;  // its bytes, which the resource system reads in place
 
+const uchar* BundleData() {
+    return reinterpret_cast<const uchar*>(RegisteredBytes.constData());
+}
+
+// The file is read whole and checked before the resource system sees it; registered from
+// memory, it cannot change under the resource system's feet either.
 bool Register(const QString& file) {
     if (file == RegisteredFile) return true;
     ForgetHelpFile();
-    if (!QResource::registerResource(file, kRoot)) return false;
+    // Only a regular file: a pipe or a device might block or never end.
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() > kMaxBundleBytes) return false;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    // At most a byte more than the size it had: a file that keeps growing is not read on.
+    QByteArray bytes = in.read(info.size() + 1);
+    if (in.error() != QFileDevice::NoError || !IsSoundBundle(bytes)) return false;
+    RegisteredBytes = std::move(bytes);
+    if (!QResource::registerResource(BundleData(), kRoot)) {
+        RegisteredBytes.clear();
+        return false;
+    }
     RegisteredFile = file;
     return true;
 }
@@ -48,8 +70,9 @@ std::optional<QUrl> TopicUrl(const QString& file, int context) {
 
 void ForgetHelpFile() {
     if (RegisteredFile.isEmpty()) return;
-    QResource::unregisterResource(RegisteredFile, kRoot);
+    QResource::unregisterResource(BundleData(), kRoot);
     RegisteredFile.clear();
+    RegisteredBytes.clear();
 }
 
 }  // namespace slcy

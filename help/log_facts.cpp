@@ -60,14 +60,6 @@ QString KernelBuildText() {
     return QString::fromLocal8Bit(names.version);
 }
 
-QString EnvironmentLocale() {
-    for (const char* name : {"LC_ALL", "LANG"}) {
-        QString value = qEnvironmentVariable(name);
-        if (!value.isEmpty()) return value;
-    }
-    return QStringLiteral("C");
-}
-
 QString Quoted(const QString& argument) {
     return argument.contains(u' ') ? QLatin1Char('"') + argument + QLatin1Char('"') : argument;
 }
@@ -98,14 +90,8 @@ LogFacts GatherLogFacts(const QString& logFile, const QString& programDirectory,
     f.osBuild = kernel.microVersion();
     f.osBuildText = KernelBuildText();
 
-    const QLocale locale = QLocale::system();
-    f.localeName = EnvironmentLocale();
-    f.localeQtName = locale.name();
-    f.languageId = locale.language();
-    f.languageName = QLocale::languageToString(locale.language());
-    f.territoryId = locale.territory();
-    f.territoryName = QLocale::territoryToString(locale.territory());
-    f.decimalSeparator = locale.decimalPoint();
+    f.locale = LocaleIdOf(PosixLocaleName());
+    f.decimalSeparator = QLocale::system().decimalPoint();
 
     const QString programName =
         arguments.isEmpty() ? QString() : QFileInfo(arguments[0]).fileName();

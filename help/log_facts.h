@@ -1,6 +1,6 @@
 // Gathers the facts of the log header from the running system: the operating system from
-// /etc/os-release and the kernel (uname), the locale from the environment and QLocale, the
-// program from its arguments and directory, and Qt's version for the viewer rows (our viewer
+// /etc/os-release and the kernel (uname), the locale from the environment as a language
+// identifier (locale_id.h) and its decimal separator from QLocale, the program from its arguments and directory, and Qt's version for the viewer rows (our viewer
 // is a Qt widget) and the renderer rows (Qt's rich text engine draws the pages).
 #pragma once
 

@@ -8,6 +8,11 @@ QString Hex(int value) {
     return QStringLiteral("0x%1").arg(value, 4, 16, QLatin1Char('0'));
 }
 
+// "0x0407 (German (Germany))"
+QString Numbered(int value, const QString& name) {
+    return Hex(value) + QStringLiteral(" (") + name + QLatin1Char(')');
+}
+
 QString YesNo(bool value) {
     return value ? QStringLiteral("YES") : QStringLiteral("NO");
 }
@@ -28,12 +33,9 @@ QStringList LogHeader(const LogFacts& f) {
         Row("!Log File:             ", f.logFile),
         Row("!Date:                 ", f.date),
         Row("!Operating System:      ", os),
-        Row("!SysLocale.DefaultLCID: ",
-            f.localeName + QStringLiteral(" (") + f.localeQtName + QLatin1Char(')')),
-        Row("!SysLocale.PriLangID:   ",
-            Hex(f.languageId) + QStringLiteral(" (") + f.languageName + QLatin1Char(')')),
-        Row("!SysLocale.SubLangID:   ",
-            Hex(f.territoryId) + QStringLiteral(" (") + f.territoryName + QLatin1Char(')')),
+        Row("!SysLocale.DefaultLCID: ", Numbered(f.locale.id, f.locale.name)),
+        Row("!SysLocale.PriLangID:   ", Numbered(f.locale.primaryId, f.locale.primaryName)),
+        Row("!SysLocale.SubLangID:   ", Numbered(f.locale.subId, f.locale.subName)),
         Row("!DecimalSeparator:      ", f.decimalSeparator),
         QStringLiteral("-"),
         Row("!EXE Path =          ", f.exePath),

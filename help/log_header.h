@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "locale_id.h"
+
 namespace slcy {
 
 struct LogFacts {
@@ -16,13 +18,8 @@ struct LogFacts {
     int osMinor = 0;
     int osBuild = 0;
     QString osBuildText;
-    // The locale: as the environment names it and as Qt reads it, its language and territory.
-    QString localeName;
-    QString localeQtName;
-    int languageId = 0;
-    QString languageName;
-    int territoryId = 0;
-    QString territoryName;
+    // The locale as a language identifier (locale_id.h), and its decimal separator.
+    LocaleId locale;
     QString decimalSeparator;
     // The program.
     QString exePath;

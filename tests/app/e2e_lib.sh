@@ -22,7 +22,7 @@ fail() {
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/private-xserver.sh"
-start_private_xserver
+start_private_xserver "${E2E_SCREEN:-1024x768x24}"
 OPENBOX_LOG=$work/openbox.log start_window_manager || { cat "$work/openbox.log" >&2; exit 1; }
 
 export XDG_CONFIG_HOME=$work/config

@@ -2,7 +2,11 @@
 // and everything a page shows or links to is inside the file.
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <functional>
 
+#include "bundle_check.h"
 #include "help_file.h"
 #include "help_fixture.h"
 
@@ -54,6 +58,100 @@ TEST_F(HelpFileTest, EveryPictureAndLinkOfThePagesIsInTheFile) {
 TEST_F(HelpFileTest, AFileThatIsNoHelpFileHasNoTopics) {
     EXPECT_FALSE(TopicUrl(QStringLiteral(SLCY_HELP_PAGES "/en.html"), 2));
     EXPECT_FALSE(TopicUrl(QStringLiteral("/no/such/slcy.rcc"), 2));
+}
+
+QByteArray BuiltBundle() {
+    QFile file(QStringLiteral(SLCY_HELP_FILE));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The numbers of a bundle (big-endian) and where its parts are.
+quint32 Get(const QByteArray& b, qsizetype at) {
+    return qFromBigEndian<quint32>(b.constData() + at);
+}
+void Put(QByteArray& b, qsizetype at, quint32 value) {
+    qToBigEndian(value, b.data() + at);
+}
+void Put16(QByteArray& b, qsizetype at, quint16 value) {
+    qToBigEndian(value, b.data() + at);
+}
+constexpr int kNodeSize = 22;  // the build writes version 3
+qsizetype Tree(const QByteArray& b) {
+    return Get(b, 8);
+}
+qsizetype Node(const QByteArray& b, int n) {
+    return Tree(b) + qsizetype{n} * kNodeSize;
+}
+bool IsDirectory(const QByteArray& b, int n) {
+    return qFromBigEndian<quint16>(b.constData() + Node(b, n) + 4) & 2;
+}
+// The first node after the root that is (or is not) a directory.
+int FirstNode(const QByteArray& b, bool directory) {
+    for (int n = 1; Node(b, n + 1) <= b.size(); ++n)
+        if (IsDirectory(b, n) == directory) return n;
+    return -1;
+}
+
+TEST(HelpBundleCheck, TheBuiltHelpFilePasses) {
+    const QByteArray built = BuiltBundle();
+    ASSERT_EQ(built.left(4), QByteArray("qres"));
+    ASSERT_EQ(Get(built, 4), 3u);
+    EXPECT_TRUE(IsSoundBundle(built));
+    EXPECT_GT(FirstNode(built, true), 0);
+    EXPECT_GT(FirstNode(built, false), 0);
+}
+
+// Each damage, done to the built help file: the check refuses it, and the file has no topics,
+// as if it were missing. Without the check the resource system would read outside the file
+// (the first case made the rules button crash).
+TEST(HelpBundleCheck, ADamagedHelpFileIsRefusedAndHasNoTopics) {
+    using Damage = std::function<void(QByteArray&)>;
+    const std::pair<const char*, Damage> damages[] = {
+        {"tree 4 bytes before the end of a page-aligned file",
+         [](QByteArray& b) {
+             b.resize((b.size() / 4096 + 1) * 4096, '\0');
+             Put(b, 8, static_cast<quint32>(b.size() - 4));
+         }},
+        {"cut in half", [](QByteArray& b) { b.truncate(b.size() / 2); }},
+        {"tree offset past the end", [](QByteArray& b) { Put(b, 8, 0xFFFFFFF0); }},
+        {"names offset past the end", [](QByteArray& b) { Put(b, 16, 0x7FFFFFFF); }},
+        {"a name longer than the file", [](QByteArray& b) { Put16(b, Get(b, 16), 0xFFFF); }},
+        {"a file's data longer than the file",
+         [](QByteArray& b) {
+             const qsizetype data = Get(b, 12) + Get(b, Node(b, FirstNode(b, false)) + 10);
+             Put(b, data, 0x7FFFFFFF);
+         }},
+        {"a file's data offset past the end",
+         [](QByteArray& b) { Put(b, Node(b, FirstNode(b, false)) + 10, 0x80000000); }},
+        {"the root among its own children", [](QByteArray& b) { Put(b, Tree(b) + 10, 0); }},
+        {"more children than nodes", [](QByteArray& b) { Put(b, Tree(b) + 6, 0x10000000); }},
+        {"the root a file", [](QByteArray& b) { Put16(b, Tree(b) + 4, 0); }},
+        {"a compressed file", [](QByteArray& b) { Put16(b, Node(b, FirstNode(b, false)) + 4, 1); }},
+        {"compression named in the header", [](QByteArray& b) { Put(b, 20, 1); }},
+        {"a directory named \"..\"",
+         [](QByteArray& b) {
+             const qsizetype name = Get(b, 16) + Get(b, Node(b, FirstNode(b, true)));
+             Put16(b, name, 2);
+             Put16(b, name + 6, u'.');
+             Put16(b, name + 8, u'.');
+         }},
+        {"another magic", [](QByteArray& b) { b[0] = 'x'; }},
+        {"version 4", [](QByteArray& b) { Put(b, 4, 4); }},
+        {"the header only", [](QByteArray& b) { b.truncate(24); }},
+        {"empty", [](QByteArray& b) { b.clear(); }},
+    };
+    const QTemporaryDir dir;
+    for (const auto& [what, damage] : damages) {
+        QByteArray bytes = BuiltBundle();
+        damage(bytes);
+        EXPECT_FALSE(IsSoundBundle(bytes)) << what;
+        const QString path = dir.filePath(QString::fromLatin1(what).replace(u'"', u'_'));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        EXPECT_FALSE(TopicUrl(path, 2)) << what;
+        ForgetHelpFile();
+    }
 }
 
 TEST(ContextMap, ANumberNamesItsPageAndCommentsAreIgnored) {

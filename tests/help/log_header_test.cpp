@@ -18,12 +18,7 @@ LogFacts SomeFacts() {
     f.osMinor = 1;
     f.osBuild = 0;
     f.osBuildText = QStringLiteral("#1 SMP Debian 6.1.76-1");
-    f.localeName = QStringLiteral("de_DE.UTF-8");
-    f.localeQtName = QStringLiteral("de_DE");
-    f.languageId = 0x2a;
-    f.languageName = QStringLiteral("German");
-    f.territoryId = 0x52;
-    f.territoryName = QStringLiteral("Germany");
+    f.locale = LocaleIdOf(QStringLiteral("de_DE.UTF-8"));
     f.decimalSeparator = QStringLiteral(",");
     f.exePath = QStringLiteral("/opt/slcy/slcy2_4");
     f.exeVersion = QStringLiteral("2.4");
@@ -59,9 +54,9 @@ TEST(LogHeader, TheRowsComeInTheirOrderWithATabBeforeEveryValue) {
                   "Date:                 \t2024-05-01 10:11:12",
                   QStringLiteral("Operating System:      \tDebian GNU/Linux 12 (bookworm) 6.1 ") +
                       "(Build 0) #1 SMP Debian 6.1.76-1",
-                  "SysLocale.DefaultLCID: \tde_DE.UTF-8 (de_DE)",
-                  "SysLocale.PriLangID:   \t0x002a (German)",
-                  "SysLocale.SubLangID:   \t0x0052 (Germany)",
+                  "SysLocale.DefaultLCID: \t0x0407 (German (Germany))",
+                  "SysLocale.PriLangID:   \t0x0007 (German)",
+                  "SysLocale.SubLangID:   \t0x0001 (Germany)",
                   "DecimalSeparator:      \t,",
                   dash,
                   "EXE Path =          \t/opt/slcy/slcy2_4",
@@ -100,6 +95,58 @@ TEST_F(LogHeaderStartTest, TheProgramsLogBeginsWithTheHeaderOfThisRun) {
     EXPECT_EQ(value(20), HHVersion());
     EXPECT_FALSE(value(3).isEmpty());
     EXPECT_EQ(value(7), QLocale::system().decimalPoint());
+}
+
+// The locale rows: the language identifier of the POSIX locale, then its primary language and
+// sub-language, each a number with its name.
+TEST(LocaleRows, APosixLocaleBecomesALanguageIdentifier) {
+    struct Case {
+        const char* posix;
+        int id, primary, sub;
+        const char *name, *primaryName, *subName;
+    };
+    const Case cases[] = {
+        {"de_DE.UTF-8", 0x0407, 0x07, 0x01, "German (Germany)", "German", "Germany"},
+        {"de_AT", 0x0c07, 0x07, 0x03, "German (Austria)", "German", "Austria"},
+        {"de_CH.ISO-8859-1", 0x0807, 0x07, 0x02, "German (Switzerland)", "German", "Switzerland"},
+        {"de_DE@euro", 0x0407, 0x07, 0x01, "German (Germany)", "German", "Germany"},
+        {"en_US.UTF-8", 0x0409, 0x09, 0x01, "English (United States)", "English", "United States"},
+        {"en_GB.UTF-8", 0x0809, 0x09, 0x02, "English (United Kingdom)", "English",
+         "United Kingdom"},
+        {"C", 0x007f, 0x7f, 0x00, "C", "C", "Default"},
+        {"C.UTF-8", 0x007f, 0x7f, 0x00, "C", "C", "Default"},
+        {"POSIX", 0x007f, 0x7f, 0x00, "C", "C", "Default"},
+        // Not in the table: 0, with the names Qt has for it, or else the name's own parts.
+        {"fr_FR.UTF-8", 0, 0, 0, "French (France)", "French", "France"},
+        {"xx_YY.UTF-8", 0, 0, 0, "xx_YY", "xx", "YY"},
+    };
+    for (const Case& c : cases) {
+        const LocaleId l = LocaleIdOf(QLatin1String(c.posix));
+        EXPECT_EQ(l.id, c.id) << c.posix;
+        EXPECT_EQ(l.primaryId, c.primary) << c.posix;
+        EXPECT_EQ(l.subId, c.sub) << c.posix;
+        EXPECT_EQ(l.name, QLatin1String(c.name)) << c.posix;
+        EXPECT_EQ(l.primaryName, QLatin1String(c.primaryName)) << c.posix;
+        EXPECT_EQ(l.subName, QLatin1String(c.subName)) << c.posix;
+    }
+}
+
+TEST(LocaleRows, TheLocaleIsTheOneNumbersFollow) {
+    const QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC");
+    const QByteArray lang = qgetenv("LANG");
+    qunsetenv("LC_ALL");
+    qputenv("LC_NUMERIC", "de_AT.UTF-8");
+    qputenv("LANG", "en_GB.UTF-8");
+    EXPECT_EQ(PosixLocaleName(), QStringLiteral("de_AT.UTF-8"));
+    qputenv("LC_ALL", "C.UTF-8");
+    EXPECT_EQ(PosixLocaleName(), QStringLiteral("C.UTF-8"));
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_NUMERIC");
+    qunsetenv("LANG");
+    EXPECT_EQ(PosixLocaleName(), QStringLiteral("C"));
+    for (const auto& [name, value] : {std::pair{"LC_ALL", all}, std::pair{"LC_NUMERIC", numeric},
+                                      std::pair{"LANG", lang}})
+        if (!value.isNull()) qputenv(name, value);
 }
 
 TEST(ViewerReleaseNames, AKnownVersionHasItsReleaseName) {

@@ -104,6 +104,22 @@ TEST_F(HelpViewerTest, AMissingHelpFileShowsTheNotFoundPageAndNoMessageBox) {
     EXPECT_TRUE(messageBoxes.shown.isEmpty());
 }
 
+// A file made to look like a bundle whose tree begins 4 bytes before its end, which ends on a
+// page boundary: once the resource system read past it and the game crashed.
+TEST_F(HelpViewerTest, ADamagedHelpFileShowsTheNotFoundPageAndNoMessageBox) {
+    QByteArray bytes(4096, '\0');
+    // "qres", version 3, tree at 4092, data and names at 24, no flags.
+    bytes.replace(0, 24, QByteArray::fromHex("717265730000000300000ffc000000180000001800000000"));
+    QFile file(ProgramDirectory() + QLatin1String(kHelpFileName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    THookHelpSystem help(file.fileName(), QString(), kHostViewer);
+    PressRules(0);
+    ASSERT_EQ(VisibleViewers().size(), 1);
+    EXPECT_TRUE(OpenHelpViewer()->showingNotFound());
+    EXPECT_TRUE(messageBoxes.shown.isEmpty());
+}
+
 TEST_F(HelpViewerTest, ATopicTheFileDoesNotHoldShowsTheNotFoundPage) {
     THookHelpSystem help(HelpFile(), QString(), kHostViewer);
     HelpContext(7);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include "widgets/countdown_timer.h"
@@ -65,30 +67,41 @@ TEST_F(LevelSelector, PositionsSetByTheProgramNeverNotifyAndAreClamped) {
 }
 
 TEST_F(LevelSelector, KeysStepOneOrTenLevels) {
-    bar.SetPositionQuietly(500);
+    bar.SetPositionQuietly(499);
     QTest::keyClick(&bar, Qt::Key_PageUp);
-    EXPECT_EQ(Last(), 490);
+    EXPECT_EQ(Last(), 489);
     QTest::keyClick(&bar, Qt::Key_Up);
-    EXPECT_EQ(Last(), 489);
-    QTest::keyClick(&bar, Qt::Key_Left);
     EXPECT_EQ(Last(), 488);
+    QTest::keyClick(&bar, Qt::Key_Left);
+    EXPECT_EQ(Last(), 487);
     QTest::keyClick(&bar, Qt::Key_Down);
-    EXPECT_EQ(Last(), 489);
+    EXPECT_EQ(Last(), 488);
     QTest::keyClick(&bar, Qt::Key_Right);
-    EXPECT_EQ(Last(), 490);
+    EXPECT_EQ(Last(), 489);
     QTest::keyClick(&bar, Qt::Key_PageDown);
-    EXPECT_EQ(Last(), 500);
+    EXPECT_EQ(Last(), 499);
     EXPECT_EQ(spy.count(), 6);
 }
 
-TEST_F(LevelSelector, ActionsAtAnEndStillNotify) {
-    bar.SetPositionQuietly(1);
-    QTest::keyClick(&bar, Qt::Key_Up);
-    ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(Last(), 1);
-    bar.SetPositionQuietly(500);
-    QTest::keyClick(&bar, Qt::Key_PageDown);
-    EXPECT_EQ(Last(), 500);
+// An action that leaves the selector at either end notifies once more, whether it moved there
+// or stood there already: at the top, Up starts the highest level twice.
+TEST_F(LevelSelector, AKeyThatLeavesThePositionAtAnEndNotifiesTwice) {
+    struct Case {
+        int from;
+        Qt::Key key;
+        int to;
+    };
+    for (const Case c : {Case{1, Qt::Key_Up, 1}, Case{1, Qt::Key_PageUp, 1},
+                         Case{2, Qt::Key_Up, 1}, Case{8, Qt::Key_PageUp, 1},
+                         Case{500, Qt::Key_Down, 500}, Case{495, Qt::Key_PageDown, 500},
+                         Case{250, Qt::Key_Home, 1}, Case{250, Qt::Key_End, 500}}) {
+        bar.SetPositionQuietly(c.from);
+        spy.clear();
+        QTest::keyClick(&bar, c.key);
+        ASSERT_EQ(spy.count(), 2) << "from " << c.from << " key " << c.key;
+        EXPECT_EQ(spy.at(0).at(0).toInt(), c.to);
+        EXPECT_EQ(Last(), c.to);
+    }
 }
 
 }  // namespace
@@ -97,13 +110,84 @@ TEST_F(LevelSelector, ActionsAtAnEndStillNotify) {
 namespace slcy {
 namespace {
 
-TEST(LevelSelectorMouse, APressInTheTrackStepsTenAndKeepsRepeating) {
-    LevelScrollBar bar(nullptr);
-    bar.setRange(1, 500);
-    bar.resize(22, 138);
-    bar.show();
+// The mouse on a shown selector: the end arrows and the track step once per press (the further
+// notification at an end comes when the button is released), the thumb notifies on every
+// movement while it is dragged.
+class LevelSelectorMouse : public LevelSelector {
+protected:
+    void SetUp() override {
+        LevelSelector::SetUp();
+        bar.show();
+    }
+    QRect Part(QStyle::SubControl part) {
+        QStyleOptionSlider option;
+        option.initFrom(&bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar.minimum();
+        option.maximum = bar.maximum();
+        option.sliderPosition = bar.sliderPosition();
+        option.sliderValue = bar.value();
+        option.singleStep = bar.singleStep();
+        option.pageStep = bar.pageStep();
+        option.subControls = QStyle::SC_All;
+        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
+    }
+    QList<int> Positions() const {
+        QList<int> positions;
+        for (const QList<QVariant>& s : spy) positions << s.at(0).toInt();
+        return positions;
+    }
+    void Click(QPoint at) {
+        QTest::mousePress(&bar, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, at);
+    }
+};
+
+TEST_F(LevelSelectorMouse, EndArrowsAndTrackNotifyOncePerPressAndOnceMoreAtAnEnd) {
+    bar.SetPositionQuietly(250);
+    Click(Part(QStyle::SC_ScrollBarSubLine).center());
+    Click(Part(QStyle::SC_ScrollBarAddLine).center());
+    Click(Part(QStyle::SC_ScrollBarAddPage).center());
+    EXPECT_EQ(Positions(), (QList<int>{249, 250, 260}));
+
+    spy.clear();
+    bar.SetPositionQuietly(1);
+    Click(Part(QStyle::SC_ScrollBarSubLine).center());
+    bar.SetPositionQuietly(5);
+    Click(Part(QStyle::SC_ScrollBarSubPage).center());
     bar.SetPositionQuietly(500);
-    QSignalSpy spy(&bar, &LevelScrollBar::scrolled);
+    Click(Part(QStyle::SC_ScrollBarAddLine).center());
+    EXPECT_EQ(Positions(), (QList<int>{1, 1, 1, 1, 500, 500}));
+}
+
+TEST_F(LevelSelectorMouse, EveryMovementOfTheDraggedThumbNotifies) {
+    bar.SetPositionQuietly(250);
+    const QPoint grip = Part(QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(&bar, Qt::LeftButton, {}, grip);
+    EXPECT_EQ(spy.count(), 0);
+    QTest::mouseMove(&bar, grip);                  // not moved at all
+    QTest::mouseMove(&bar, grip + QPoint(3, 0));   // across the bar: same position
+    QTest::mouseMove(&bar, grip + QPoint(0, 20));  // down: lower levels
+    ASSERT_EQ(spy.count(), 3);
+    const int held = spy.at(0).at(0).toInt();  // where the grip point maps to, about 250
+    EXPECT_NEAR(held, 250, 3);
+    EXPECT_EQ(spy.at(1).at(0).toInt(), held);
+    EXPECT_GT(spy.last().at(0).toInt(), held);
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, grip + QPoint(0, 20));
+    EXPECT_EQ(spy.count(), 3);
+
+    // Dragged past the top: the position stands at the end, and the release notifies again.
+    spy.clear();
+    const QPoint grip2 = Part(QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(&bar, Qt::LeftButton, {}, grip2);
+    QTest::mouseMove(&bar, QPoint(grip2.x(), -30));
+    QTest::mouseMove(&bar, QPoint(grip2.x(), -40));
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(grip2.x(), -40));
+    EXPECT_EQ(Positions(), (QList<int>{1, 1, 1}));
+}
+
+TEST_F(LevelSelectorMouse, APressInTheTrackStepsTenAndKeepsRepeating) {
+    bar.SetPositionQuietly(500);
     QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(11, 40));  // above the thumb
     ASSERT_GE(spy.count(), 1);
     EXPECT_EQ(spy.first().at(0).toInt(), 490);

@@ -1,6 +1,9 @@
 #include "level_scroll.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
 #include <qdrawutil.h>
@@ -14,9 +17,13 @@ LevelScrollBar::LevelScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, paren
     setPageStep(10);
     setFocusPolicy(Qt::StrongFocus);
 
-    // When the signal comes, the slider position already holds the result of the action.
-    connect(this, &QAbstractSlider::actionTriggered, this,
-            [this](int) { emit scrolled(std::clamp(sliderPosition(), minimum(), maximum())); });
+    // When the signal comes, the slider position already holds the result of the action. The
+    // thumb's own moves while it is dragged are left to mouseMoveEvent, which notifies for
+    // every movement, also one that leaves the position where it was.
+    connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        if (action == SliderMove && isSliderDown()) return;
+        Notify();
+    });
 }
 
 void LevelScrollBar::SetPositionQuietly(int position) {
@@ -24,12 +31,38 @@ void LevelScrollBar::SetPositionQuietly(int position) {
     setValue(std::clamp(position, minimum(), maximum()));
 }
 
+void LevelScrollBar::Notify() {
+    emit scrolled(std::clamp(sliderPosition(), minimum(), maximum()));
+}
+
+void LevelScrollBar::NotifyAgainAtAnEnd() {
+    const int position = sliderPosition();
+    if (position <= minimum() || position >= maximum()) Notify();
+}
+
 void LevelScrollBar::mousePressEvent(QMouseEvent* event) {
     QScrollBar::mousePressEvent(event);
     if (repeatAction() != SliderNoAction) setRepeatAction(repeatAction(), 500, 100);
+    // A second button pressed meanwhile neither starts nor ends an action.
+    if (event->buttons() == event->button())
+        mouse_action_ = isSliderDown() || repeatAction() != SliderNoAction;
 }
 
-// Up and Left go one level higher, Down and Right one lower; the page keys ten at a time.
+void LevelScrollBar::mouseMoveEvent(QMouseEvent* event) {
+    QScrollBar::mouseMoveEvent(event);
+    if (isSliderDown()) Notify();
+}
+
+// The action is over when the last button comes up.
+void LevelScrollBar::mouseReleaseEvent(QMouseEvent* event) {
+    QScrollBar::mouseReleaseEvent(event);
+    if (event->buttons() != Qt::NoButton || !mouse_action_) return;
+    mouse_action_ = false;
+    NotifyAgainAtAnEnd();
+}
+
+// Up and Left go one level higher, Down and Right one lower; the page keys ten at a time, Home
+// and End to the highest and the lowest level.
 void LevelScrollBar::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Up:
@@ -38,8 +71,11 @@ void LevelScrollBar::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Right: triggerAction(SliderSingleStepAdd); break;
         case Qt::Key_PageUp: triggerAction(SliderPageStepSub); break;
         case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
+        case Qt::Key_Home: triggerAction(SliderToMinimum); break;
+        case Qt::Key_End: triggerAction(SliderToMaximum); break;
         default: QScrollBar::keyPressEvent(event); return;
     }
+    NotifyAgainAtAnEnd();
     event->accept();
 }
 

@@ -1,40 +1,112 @@
 #include "show_effect.h"
 
-#include <QCursor>
+#include <xcb/xcb.h>
+
 #include <QGuiApplication>
-#include <QPainter>
-#include <QThread>
-#include <QWidget>
+#include <QScreen>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <thread>
 
 namespace slcy {
 
 namespace {
 
 constexpr int kSteps = 40;
-constexpr int kStepMicroseconds = 250;
+// One drawing every millisecond: 40 to grow, 40 to erase, about 80 ms in all.
+constexpr auto kStepInterval = std::chrono::milliseconds(1);
 
-// A frameless window reduced to its one-pixel outline, painted as a dotted line.
-class OutlineWindow : public QWidget {
-public:
-    OutlineWindow()
-        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                               Qt::X11BypassWindowManagerHint) {
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    void Place(QRect r) {
-        setGeometry(r);
-        setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(1, 1, -1, -1))));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), Qt::white);
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
 };
+template <typename T>
+using Reply = std::unique_ptr<T, FreeReply>;
+
+struct Screen {
+    int number = 0;
+    xcb_screen_t* screen = nullptr;
+};
+
+// The screen that $DISPLAY names, which is the one Qt connected to.
+Screen DisplayScreen(xcb_connection_t* c) {
+    int number = 0;
+    char* host = nullptr;
+    int display = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &number)) std::free(host);
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; it.rem > 0; ++i, xcb_screen_next(&it))
+        if (i == number) return {number, it.data};
+    return {};
+}
+
+// A compositing manager owns the selection _NET_WM_CM_S<screen> while it runs. It draws the
+// screen from the windows' own buffers, so what is drawn on the root window would not show.
+bool CompositorRuns(xcb_connection_t* c, int screen_number) {
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen_number);
+    const Reply<xcb_intern_atom_reply_t> atom(
+        xcb_intern_atom_reply(c,
+                              xcb_intern_atom(c, /*only_if_exists=*/1,
+                                              static_cast<uint16_t>(name.size()), name.constData()),
+                              nullptr));
+    if (!atom) return true;                         // cannot tell: leave the screen alone
+    if (atom->atom == XCB_ATOM_NONE) return false;  // never claimed since the server started
+    const Reply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr));
+    return !owner || owner->owner != XCB_WINDOW_NONE;
+}
+
+// Where the pointer is on the screen, or nothing when it is on another screen.
+std::optional<QPoint> PointerOn(xcb_connection_t* c, xcb_window_t root) {
+    const Reply<xcb_query_pointer_reply_t> pointer(
+        xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr));
+    if (!pointer || !pointer->same_screen) return std::nullopt;
+    return QPoint(pointer->root_x, pointer->root_y);
+}
+
+// The window system's pixels of a rectangle in Qt's device-independent pixels. Exact for a
+// screen whose logical and native top-left corners coincide, as the first screen's do.
+QRect NativeRect(QRect logical) {
+    const QScreen* screen = QGuiApplication::screenAt(logical.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    if (ratio == 1.0) return logical;
+    const QPoint origin = screen->geometry().topLeft();
+    const QPointF topLeft = origin + QPointF(logical.topLeft() - origin) * ratio;
+    return QRectF(topLeft, QSizeF(logical.size()) * ratio).toRect();
+}
+
+void DrawStepsOnRoot(xcb_connection_t* c, xcb_window_t root, QPoint from, QRect to) {
+    // Inverting pixels (drawn twice, a pixel is as before), through every window on the root
+    // window, one pixel on and one off along the outline.
+    const xcb_gcontext_t gc = xcb_generate_id(c);
+    const uint32_t values[] = {XCB_GX_INVERT, XCB_LINE_STYLE_ON_OFF_DASH,
+                               XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS};
+    xcb_create_gc(c, gc, root, XCB_GC_FUNCTION | XCB_GC_LINE_STYLE | XCB_GC_SUBWINDOW_MODE, values);
+    const uint8_t dotted[] = {1};
+    xcb_set_dashes(c, gc, 0, 1, dotted);
+
+    // Each drawing has its own moment, so that a late wake-up does not lengthen the whole.
+    auto moment = std::chrono::steady_clock::now();
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 1; i <= kSteps; ++i) {
+            moment += kStepInterval;
+            std::this_thread::sleep_until(moment);
+            const QRect r = ExplodingRectangleStep(from, to, i, kSteps);
+            // An X outline covers width + 1 by height + 1 pixels.
+            const xcb_rectangle_t outline{static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()),
+                                          static_cast<uint16_t>(r.width() - 1),
+                                          static_cast<uint16_t>(r.height() - 1)};
+            xcb_poly_rectangle(c, root, gc, 1, &outline);
+            xcb_flush(c);
+        }
+    }
+    xcb_free_gc(c, gc);
+    // A round trip: once it is back, the server has drawn and erased everything.
+    const Reply<xcb_get_input_focus_reply_t> sync(
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
 
 }  // namespace
 
@@ -46,17 +118,16 @@ QRect ExplodingRectangleStep(QPoint from, QRect to, int i, int steps) {
 
 void PlayExplodingRectangles(QRect target) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
-    const QPoint from = QCursor::pos();
-    OutlineWindow outline;
-    outline.Place(ExplodingRectangleStep(from, target, 1, kSteps));
-    outline.show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    for (int i = 1; i <= kSteps; ++i) {
-        outline.Place(ExplodingRectangleStep(from, target, i, kSteps));
-        outline.repaint();
-        QThread::usleep(kStepMicroseconds);
-    }
-    outline.hide();
+    // An X server of a Wayland session draws its root window nowhere.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) return;
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return;
+    const Screen screen = DisplayScreen(c);
+    if (!screen.screen || CompositorRuns(c, screen.number)) return;
+    const QRect to = NativeRect(target);
+    const QPoint from = PointerOn(c, screen.screen->root).value_or(to.center());
+    DrawStepsOnRoot(c, screen.screen->root, from, to);
 }
 
 }  // namespace slcy

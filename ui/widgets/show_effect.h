@@ -1,5 +1,6 @@
-// The main window's entrance: a dotted rectangle grows in 40 steps from the mouse pointer to
-// the window's outer rectangle, then vanishes.
+// The main window's entrance: 40 dotted rectangles, drawn by inverting the screen's pixels,
+// grow from the mouse pointer to the window's outer rectangle and stay as they accumulate;
+// then the same 40 are drawn again in the same order, which erases them.
 #pragma once
 
 #include <QRect>
@@ -9,9 +10,11 @@ namespace slcy {
 // The rectangle of step i (1..steps), interpolated linearly from the point to the target.
 QRect ExplodingRectangleStep(QPoint from, QRect to, int i, int steps);
 
-// Plays the effect where the window system lets a program draw a short-lived outline window
-// over the desktop (X11); elsewhere (offscreen, Wayland) it does nothing. Takes about a
-// twentieth of a second.
+// Plays the effect on the X11 root window, in well under a tenth of a second, before the
+// caller's window is mapped. It is skipped wherever the screen's own pixels cannot be drawn
+// on: any platform but xcb (offscreen, Wayland), an X server under Wayland, and an X screen
+// run by a compositing manager (one owns the selection _NET_WM_CM_S<screen>), which would
+// neither show nor erase what is drawn on the root window.
 void PlayExplodingRectangles(QRect target);
 
 }  // namespace slcy
