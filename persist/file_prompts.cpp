@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "screen/message_box.h"
+
 namespace slcy {
 
 namespace {
@@ -49,8 +51,7 @@ std::optional<QString> FilePrompts::AskOpenPath(const QString& folder) {
 }
 
 bool FilePrompts::AskOverwrite(const QString& question) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), question,
-                    QMessageBox::NoButton, main_window_);
+    CentredMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), question, main_window_);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -60,9 +61,10 @@ bool FilePrompts::AskOverwrite(const QString& question) {
     return box.clickedButton() == yes;
 }
 
+// At start-up the main window is not on the screen yet: the box stands in the middle of the
+// screen then, not at the corner where the hidden window would put it.
 void FilePrompts::ShowError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::NoButton,
-                    main_window_);
+    CentredMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"), text, main_window_);
     box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
     box.exec();
 }

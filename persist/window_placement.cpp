@@ -59,15 +59,19 @@ QPoint RestoredWindowPosition(const std::optional<PlacementRecord>& stored, QSiz
     return {static_cast<int>(left), static_cast<int>(top)};
 }
 
-void RestoreMainWindowPlacement(QWidget* window) {
+QRect RestoreMainWindowPlacement(QWidget* window, QMargins frame) {
     const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!window || !primary) return;
+    if (!window || !primary) return {};
     QRect desktop;
     for (const QScreen* screen : QGuiApplication::screens()) desktop |= screen->geometry();
     const std::optional<PlacementRecord> stored =
         ParsePlacementText(GetSettingText(kSettingsSection, kPlacementKey, QString()));
-    window->move(RestoredWindowPosition(stored, window->frameGeometry().size(), desktop,
-                                        primary->geometry()));
+    const QRect outer(RestoredWindowPosition(stored, window->size().grownBy(frame), desktop,
+                                             primary->geometry()),
+                      window->size().grownBy(frame));
+    // A top-level widget's geometry is its client rectangle.
+    window->setGeometry(outer.marginsRemoved(frame));
+    return outer;
 }
 
 PlacementRecord PlacementOf(const QWidget* window) {

@@ -8,6 +8,7 @@
 // Only the position comes back: the window keeps its own size and show state.
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -48,8 +49,9 @@ std::optional<PlacementRecord> ParsePlacementText(const QString& text);
 QPoint RestoredWindowPosition(const std::optional<PlacementRecord>& stored, QSize outer,
                               QRect desktop, QRect primaryScreen);
 
-// Reads "MainForm" and moves `window` as above, against the screens there are now.
-void RestoreMainWindowPlacement(QWidget* window);
+// Reads "MainForm" and puts `window` as above, against the screens there are now, measuring it
+// by its outer rectangle: its client rectangle with `frame` around it. Returns that rectangle.
+QRect RestoreMainWindowPlacement(QWidget* window, QMargins frame = {});
 
 // Writes "MainForm" for `window` and removes "MainFormColor" and "MainFormFont". Call it
 // while the window still exists, before it is destroyed. What cannot be written is reported on

@@ -4,7 +4,7 @@
 #include "Main.h"
 #include "Tongdlg.h"
 #include "drawing/glyphs.h"
-#include "placement.h"
+#include "screen/placement.h"
 #include "texts.h"
 #include "window_registry.h"
 
@@ -46,7 +46,6 @@ TInfoDialog::TInfoDialog(Windows& windows)
     TongBtn->setGeometry(120, 290, 89, 27);
     TongBtn->setIcon(ButtonIcon("tongue"));
     TongBtn->setIconSize(ButtonIconSize("tongue"));
-    TongBtn->setAutoDefault(false);
     connect(TongBtn, &QPushButton::clicked, this, &TInfoDialog::TongBtnClick);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);

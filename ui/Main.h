@@ -1,6 +1,6 @@
 // The game's one window: the tool bar with its buttons and counters, the board, the solved
 // gauge and the level bar (main_layout.h). It draws what the rules ask, and its handlers hand
-// every event to the rules.
+// every event to the rules. Its start-up and close are in main_lifecycle.cpp.
 #pragma once
 
 #include <QUrl>
@@ -110,7 +110,7 @@ private:
     std::unique_ptr<THookHelpSystem> help_system_;
     QRect last_frame_;  // the outer rectangle while the window was last on the screen
     bool exposed_ = false;
-    bool entrance_played_ = false;
+    bool placed_ = false;  // by its first showing
 };
 
 }  // namespace slcy

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "drawing/glyphs.h"
-#include "placement.h"
+#include "screen/placement.h"
 #include "texts.h"
 
 namespace slcy {

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "drawing/glyphs.h"
-#include "placement.h"
+#include "screen/placement.h"
 
 namespace slcy {
 

@@ -42,9 +42,10 @@ wait_until() {
 
 # The id of a mapped window of the game with the given client size, if there is one.
 shown_window_of_size() {
-    local w=$1 h=$2 id
-    for id in $(xwininfo -root -tree 2>/dev/null | grep -F '("slcy2_4"' |
-                    grep -E " ${w}x${h}\+" | awk '{print $1}'); do
+    local w=$1 h=$2 id ids
+    ids=$(xwininfo -root -tree 2>/dev/null |
+              awk -v size=" ${w}x${h}+" '/\("slcy2_4"/ && index($0, size) {print $1}')
+    for id in $ids; do
         xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
     done
     return 1
@@ -82,4 +83,15 @@ is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == $(($1)) ]]; }
 activate() {
     xdotool windowactivate "$1" 2>/dev/null || true
     wait_until 10 is_active "$1"
+}
+
+# The outer rectangle of a window (id in hex): left top width height, its client rectangle with
+# the frame the window manager says it drew around it.
+outer_of() {
+    local x y w h l r t b
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF}
+        /Absolute upper-left Y/ {y = $NF} /^  Width/ {w = $NF} /^  Height/ {h = $NF}
+        END {print x, y, w, h}')
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }

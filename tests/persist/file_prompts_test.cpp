@@ -115,6 +115,7 @@ TEST_F(FilePromptsTest, ACancelledDialogGivesNothing) {
 // --- The overwrite question.
 
 TEST_F(FilePromptsTest, TheOverwriteQuestionIsAWarningCaptionedWarnungWithJaAndNein) {
+    mainWindow.show();  // a save is asked for from the window on the screen
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString caption, text;
     QStringList buttons;

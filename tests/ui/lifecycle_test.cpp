@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 
+#include "Infodlg.h"
 #include "Main.h"
 #include "Tongdlg.h"
 #include "hh_funcs.h"
@@ -42,7 +43,9 @@ private:
         if (!dialog || dialog == last_ || next_ >= steps_.size()) return;
         last_ = dialog;
         seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
-        steps_[next_++](*dialog);
+        // Answered from a fresh turn of the event loop: a step may open a dialog of its own,
+        // and the poll must be free to see it.
+        QTimer::singleShot(0, dialog, [step = steps_[next_++], dialog] { step(*dialog); });
     }
     std::vector<Step> steps_;
     std::size_t next_ = 0;
@@ -192,6 +195,31 @@ TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
     main.TongueBtn->click();
     EXPECT_EQ(main.NewGameBtn->toolTip(), "Ich fang ein neues Spiel an.");
     EXPECT_EQ(main.TimeLabel->text(), "Zeit:");
+}
+
+// Enter answers with the button that has the focus; OK is the default otherwise.
+TEST_F(Lifecycle, TheInfoDialogAnswersEnterWithTheFocusedButton) {
+    Windows windows;
+    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+    windows.CreateDialogs();
+    main.FirstActivation = false;
+    main.show();
+    bool language_asked = false;
+    DialogScript script({
+        [](QWidget& info) {
+            static_cast<TInfoDialog&>(info).TongBtn->setFocus();
+            QTest::keyClick(&info, Qt::Key_Return);
+        },
+        [&](QWidget& tongue) {
+            language_asked = true;
+            Dismiss(tongue);
+        },
+        [](QWidget& info) { QTest::keyClick(&info, Qt::Key_Return); },
+    });
+    main.InfoBtn->click();
+    EXPECT_TRUE(language_asked);
+    EXPECT_EQ(script.seen, (std::vector<QString>{"slcy::TInfoDialog", "slcy::TTongueDlg",
+                                                 "slcy::TInfoDialog"}));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The texts composed at the moment they are shown.
 #include <gtest/gtest.h>
 
-#include "placement.h"
+#include "screen/placement.h"
 #include "texts.h"
 
 namespace slcy {

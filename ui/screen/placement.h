@@ -17,8 +17,8 @@ constexpr QPoint PlaceOverMainWindow(QRect mainFrame, int mainClientHeight, QSiz
             mainFrame.top() + mainFrame.height() - (mainClientHeight + dialogFrame.height()) / 2};
 }
 
-// Moves `dialog` over `mainWindow` by the rule above. A dialog not yet shown has no frame of
-// its own, so it is taken to have the main window's.
-void PlaceOverMainWindow(QWidget* dialog, const QWidget* mainWindow);
+// Moves `dialog` over `mainWindow` by the rule above, both measured by their outer rectangles
+// (frame_extents.h), also before the dialog is first shown.
+void PlaceOverMainWindow(QWidget* dialog, QWidget* mainWindow);
 
 }  // namespace slcy

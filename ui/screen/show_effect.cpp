@@ -1,12 +1,11 @@
 #include "show_effect.h"
 
-#include <xcb/xcb.h>
+#include "x11.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <chrono>
 #include <cstdlib>
-#include <memory>
 #include <optional>
 #include <thread>
 
@@ -18,42 +17,16 @@ constexpr int kSteps = 40;
 // One drawing every millisecond: 40 to grow, 40 to erase, about 80 ms in all.
 constexpr auto kStepInterval = std::chrono::milliseconds(1);
 
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeReply>;
-
-struct Screen {
-    int number = 0;
-    xcb_screen_t* screen = nullptr;
-};
-
-// The screen that $DISPLAY names, which is the one Qt connected to.
-Screen DisplayScreen(xcb_connection_t* c) {
-    int number = 0;
-    char* host = nullptr;
-    int display = 0;
-    if (xcb_parse_display(nullptr, &host, &display, &number)) std::free(host);
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (int i = 0; it.rem > 0; ++i, xcb_screen_next(&it))
-        if (i == number) return {number, it.data};
-    return {};
-}
+using x11::Reply;
 
 // A compositing manager owns the selection _NET_WM_CM_S<screen> while it runs. It draws the
 // screen from the windows' own buffers, so what is drawn on the root window would not show.
 bool CompositorRuns(xcb_connection_t* c, int screen_number) {
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen_number);
-    const Reply<xcb_intern_atom_reply_t> atom(
-        xcb_intern_atom_reply(c,
-                              xcb_intern_atom(c, /*only_if_exists=*/1,
-                                              static_cast<uint16_t>(name.size()), name.constData()),
-                              nullptr));
-    if (!atom) return true;                         // cannot tell: leave the screen alone
-    if (atom->atom == XCB_ATOM_NONE) return false;  // never claimed since the server started
+    const xcb_atom_t selection =
+        x11::Atom(c, "_NET_WM_CM_S" + QByteArray::number(screen_number), /*onlyIfExists=*/true);
+    if (selection == XCB_ATOM_NONE) return false;  // never claimed since the server started
     const Reply<xcb_get_selection_owner_reply_t> owner(
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr));
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
     return !owner || owner->owner != XCB_WINDOW_NONE;
 }
 
@@ -117,13 +90,11 @@ QRect ExplodingRectangleStep(QPoint from, QRect to, int i, int steps) {
 }
 
 void PlayExplodingRectangles(QRect target) {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
     // An X server of a Wayland session draws its root window nowhere.
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) return;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11::Connection();
     if (!c) return;
-    const Screen screen = DisplayScreen(c);
+    const x11::Screen screen = x11::DisplayScreen(c);
     if (!screen.screen || CompositorRuns(c, screen.number)) return;
     const QRect to = NativeRect(target);
     const QPoint from = PointerOn(c, screen.screen->root).value_or(to.center());

@@ -1,0 +1,109 @@
+// The main window's life: its start-up, its first activation with the start dialogs, its
+// place on the screen, and its close with the quit question, the save offer and the settings.
+#include <QCloseEvent>
+
+#include "Endgame.h"
+#include "Main.h"
+#include "Splasher.h"
+#include "Tongdlg.h"
+#include "game_settings.h"
+#include "hh_funcs.h"
+#include "progress_flow.h"
+#include "screen/frame_extents.h"
+#include "screen/show_effect.h"
+#include "texts.h"
+#include "window_placement.h"
+#include "window_registry.h"
+
+namespace slcy {
+
+// The start-up steps, in their order: the language first, so that every message of the start
+// speaks it; then the help, the level, the progress file, the catalogue; the board last. No
+// dialog exists yet.
+void TMainForm::FormCreate(const QString& programDirectory) {
+    FirstActivation = true;
+    game_.ProgramDirectory = programDirectory.toStdString();
+    const GameSettings settings = ReadGameSettings();
+    game_.Language = settings.Language;
+    help_system_ = std::make_unique<THookHelpSystem>(programDirectory + kHelpFileName, QString(),
+                                                     kHostViewer);
+    game_.Board.CurrentLevel = settings.Level;
+    game_.ProgressPath = settings.ProgressPath;
+    ReadStartupProgress(game_, prompts_);
+    game_.LoadCatalogue(game_.ProgramDirectory);
+    game_.SetLevelScrollRange();
+    game_.ComputeAllSolvedFlag();
+    move(settings.Position);  // overruled by the stored placement when the window is shown
+    SoundBtn->setChecked(settings.Sound);
+    game_.StartStoredLevel();
+}
+
+// Un-minimising shows the window again, as does a return to its virtual desktop: only the
+// first showing places it, by its outer rectangle, before it is mapped.
+void TMainForm::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        PlayExplodingRectangles(RestoreMainWindowPlacement(this, WindowFrame(this)));
+    }
+    QWidget::showEvent(event);
+    exposed_ = true;
+    boxPaint();
+    // Where the window system activates windows late or never, the start dialogs still come.
+    QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && FirstActivation)
+        QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+}
+
+// Only the first activation acts: the splash, the language choice if none was ever made, and
+// the texts. The countdown of the current level runs meanwhile.
+void TMainForm::FormActivate() {
+    if (!FirstActivation) return;
+    FirstActivation = false;
+    windows_.Splash().exec();
+    if (game_.Language == kLanguageNeverChosen) windows_.TongueDlg().Execute();
+    ApplyLanguage();
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (isVisible()) last_frame_ = OuterRect(this);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    last_frame_ = OuterRect(this);
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+// The countdown runs again afterwards, also when the window is about to close.
+bool TMainForm::FormCloseQuery() {
+    const CountdownStopped stopped(*Timer);
+    return windows_.EndGameDlg().Execute() == ModalResult::Yes;
+}
+
+void TMainForm::FormClose() {
+    Timer->SetEnabled(false);
+    SaveProgressFile(game_, *this, prompts_);
+    WriteGameSettings({.Language = game_.Language,
+                       .Level = game_.Board.CurrentLevel,
+                       .ProgressPath = game_.ProgressPath,
+                       .Sound = SoundBtn->isChecked()});
+    help_system_.reset();  // closes the viewer and hands the help requests back
+    HHCloseAll();
+}
+
+void TMainForm::FormDestroy() {
+    StoreMainWindowPlacement(this, isVisible() ? OuterRect(this) : last_frame_);
+    waves->Stop();
+    game_.ReleaseCatalogue();
+}
+
+}  // namespace slcy
