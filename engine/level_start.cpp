@@ -72,6 +72,7 @@ void Game::StartLevel(int n) {
     SetPlayState(PlayState::Running);
     view_.RefreshCaptionAndGauge();
     view_.SetTimerEnabled(true);
+    view_.LevelStarted();
 }
 
 }  // namespace slcy

@@ -25,6 +25,7 @@ public:
     void SetPauseTextVisible(bool) override {}
     void SetLevelScrollMax(int) override {}
     void SetLevelScrollPosition(int) override {}
+    void LevelStarted() override {}
     void SetTimerEnabled(bool) override {}
     void PlaySoundEffect(SoundId) override {}
     // The questions are answered yes, the announcements acknowledged.

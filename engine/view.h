@@ -45,6 +45,10 @@ public:
     virtual void SetLevelScrollMax(int maximum) = 0;
     virtual void SetLevelScrollPosition(int position) = 0;
 
+    // --- A level has begun (at start-up, on restart, on a new game, on every change of level)
+    // and its board is drawn: the keyboard's cursor goes back to the source.
+    virtual void LevelStarted() = 0;
+
     // --- The one-second countdown timer. Switching it on while it is on keeps its period.
     virtual void SetTimerEnabled(bool enabled) = 0;
 

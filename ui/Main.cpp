@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 
 #include "Allsolvd.h"
 #include "Giveup.h"
@@ -12,6 +13,7 @@
 #include "hh_funcs.h"
 #include "progress_flow.h"
 #include "texts.h"
+#include "widgets/accessibility.h"
 #include "window_registry.h"
 
 namespace slcy {
@@ -21,7 +23,9 @@ const char* const kMakersPage = "https://wumple-games.example/";
 }  // namespace
 
 TMainForm::TMainForm(const QString& programDirectory, Windows& windows) : windows_(windows) {
+    InstallAccessibleInterfaces();
     BuildMainWindow(*this, *this, drawing_);
+    box->Describe(game_.Board, game_.Language);
     Timer = new CountdownTimer(this);
     waves = new SoundPlayer(this);
     WebLink = QUrl(QString::fromLatin1(kMakersPage));
@@ -33,6 +37,7 @@ TMainForm::~TMainForm() { FormDestroy(); }
 
 void TMainForm::ConnectHandlers() {
     connect(box, &PaintBox::pressed, this, &TMainForm::boxMouseDown);
+    connect(box, &BoardBox::keyPressed, this, &TMainForm::boxKeyPress);
     connect(box, &PaintBox::clicked, this, &TMainForm::boxClick);
     connect(PauseText, &ClickLabel::clicked, this, &TMainForm::boxClick);
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
@@ -83,6 +88,7 @@ void TMainForm::PresentDrawing() {
 void TMainForm::timboxPaint() {
     drawing_.PaintTime(game_.Board.TimeLeft);
     timbox->update();
+    timbox->setAccessibleName(TimeCounterText(game_.Language, game_.Board.TimeLeft));
 }
 
 void TMainForm::levelboxPaint() {
@@ -91,6 +97,7 @@ void TMainForm::levelboxPaint() {
     drawing_.PaintLevel(level, solved);
     levelbox->update();
     levelbox->setToolTip(LevelHint(game_.Language, level, solved));
+    levelbox->setAccessibleName(LevelCounterText(game_.Language, level, solved));
 }
 
 void TMainForm::RefreshCaptionAndGauge() {
@@ -124,6 +131,7 @@ void TMainForm::SetPauseTextVisible(bool visible) { PauseText->setVisible(visibl
 void TMainForm::SetLevelScrollMax(int maximum) { LevelScroll->setRange(1, std::max(1, maximum)); }
 void TMainForm::SetLevelScrollPosition(int position) { LevelScroll->SetPositionQuietly(position); }
 void TMainForm::SetTimerEnabled(bool enabled) { Timer->SetEnabled(enabled); }
+void TMainForm::LevelStarted() { box->SetCursor(game_.Board.SourceCell); }
 
 void TMainForm::PlaySoundEffect(SoundId sound) {
     if (!SoundBtn->isChecked()) return;
@@ -143,12 +151,44 @@ void TMainForm::ShowErrorMessage(const std::string& text) {
 // --- Handlers -------------------------------------------------------------------------------
 
 void TMainForm::boxMouseDown(Qt::MouseButton button, QPoint at) {
+    // The keyboard's cursor follows, unseen, so that keys go on from the last cell clicked.
+    if (const std::optional<Cell> cell = CellAt(at.x(), at.y())) box->SetCursor(*cell);
     switch (button) {
         case Qt::LeftButton: return game_.boxMouseDown(MouseButton::Left, at.x(), at.y());
         case Qt::RightButton: return game_.boxMouseDown(MouseButton::Right, at.x(), at.y());
         case Qt::MiddleButton: return game_.boxMouseDown(MouseButton::Middle, at.x(), at.y());
         default: return;
     }
+}
+
+// A key on the board moves the cursor, or presses the cell under it as the mouse button
+// would, by the same rules. While the game is paused any of them resumes it, as a click does,
+// and turns nothing.
+void TMainForm::boxKeyPress(BoardBox::Key key) {
+    if (game_.Board.PlayState == PlayState::Paused) return game_.boxClick();
+    const Cell at = box->cursor();
+    switch (key) {
+        case BoardBox::Key::CursorLeft: return box->MoveCursor(-1, 0);
+        case BoardBox::Key::CursorRight: return box->MoveCursor(+1, 0);
+        case BoardBox::Key::CursorUp: return box->MoveCursor(0, -1);
+        case BoardBox::Key::CursorDown: return box->MoveCursor(0, +1);
+        case BoardBox::Key::TurnLeft: game_.PressCell(MouseButton::Left, at.Column, at.Row); break;
+        case BoardBox::Key::TurnRight: game_.PressCell(MouseButton::Right, at.Column, at.Row); break;
+        case BoardBox::Key::MoveSource: game_.PressCell(MouseButton::Middle, at.Column, at.Row); break;
+    }
+    box->AnnounceCursorCell();
+}
+
+// A, D and S are no keys of the selector or the tool bar: from anywhere in the window they
+// bring the player to the board, where the next one acts.
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int k = event->key();
+    if (plain && (k == Qt::Key_A || k == Qt::Key_D || k == Qt::Key_S)) {
+        box->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TMainForm::boxClick() { game_.boxClick(); }

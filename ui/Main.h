@@ -55,6 +55,7 @@ public:
     void SetPauseTextVisible(bool visible) override;
     void SetLevelScrollMax(int maximum) override;
     void SetLevelScrollPosition(int position) override;
+    void LevelStarted() override;
     void SetTimerEnabled(bool enabled) override;
     void PlaySoundEffect(SoundId sound) override;
     ModalResult ShowGiveUpDlg() override;
@@ -70,6 +71,7 @@ public:
     // --- Handlers.
     void FormCreate(const QString& programDirectory);
     void boxMouseDown(Qt::MouseButton button, QPoint at);
+    void boxKeyPress(BoardBox::Key key);
     void boxClick();
     void TimerTimer();
     void NewGameBtnClick();
@@ -97,6 +99,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ConnectHandlers();

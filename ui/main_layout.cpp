@@ -1,6 +1,7 @@
 #include "main_layout.h"
 
 #include <QPalette>
+#include <QShortcut>
 
 #include "AssetPaths.h"
 #include "drawing/glyphs.h"
@@ -19,6 +20,7 @@ struct ButtonRow {
     QRect where;
     const char* glyph;
     int glyphMargin;
+    const char* key;  // the keyboard's way to the button, or none
     const char* germanHint;
     const char* englishHint;
 };
@@ -27,32 +29,32 @@ constexpr int kCentred = SpeedButton::kCentred;
 
 // Left to right along the tool bar, then the level bar's two buttons.
 const ButtonRow kButtons[] = {
-    {&C::NewGameBtn, false, {4, 4, 25, 25}, "newgame", kCentred,
+    {&C::NewGameBtn, false, {4, 4, 25, 25}, "newgame", kCentred, "Ctrl+N",
      "Ich fang ein neues Spiel an.", "I want to play a new game."},
-    {&C::RestartBtn, false, {31, 4, 25, 25}, "restart", 3,
+    {&C::RestartBtn, false, {31, 4, 25, 25}, "restart", 3, "Ctrl+R",
      "Ich probier's nochmal.", "I try it again."},
-    {&C::LoadBtn, false, {58, 4, 25, 25}, "load", kCentred,
+    {&C::LoadBtn, false, {58, 4, 25, 25}, "load", kCentred, "Ctrl+O",
      "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
-    {&C::SaveBtn, false, {85, 4, 25, 25}, "save", kCentred,
+    {&C::SaveBtn, false, {85, 4, 25, 25}, "save", kCentred, "Ctrl+S",
      "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
-    {&C::PauseBtn, false, {112, 4, 25, 25}, "pause", kCentred,
+    {&C::PauseBtn, false, {112, 4, 25, 25}, "pause", kCentred, "P",
      "Ich brauch eine kurze Pause.", "I need a break."},
-    {&C::SoundBtn, false, {139, 4, 25, 25}, "sound", kCentred,
+    {&C::SoundBtn, false, {139, 4, 25, 25}, "sound", kCentred, "M",
      "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
-    {&C::ExitBtn, false, {166, 4, 25, 25}, "exit", 2,
+    {&C::ExitBtn, false, {166, 4, 25, 25}, "exit", 2, "Ctrl+Q",
      "Ich hab genug!", "I have enough!"},
     // Each language offers the other in its own words.
-    {&C::TongueBtn, false, {384, 4, 25, 25}, "tongue", kCentred,
+    {&C::TongueBtn, false, {384, 4, 25, 25}, "tongue", kCentred, nullptr,
      "I don't speak german.", "Ich spreche nicht englisch."},
-    {&C::RulesBtn, false, {411, 4, 25, 25}, "rules", 2,
+    {&C::RulesBtn, false, {411, 4, 25, 25}, "rules", 2, "F1",
      "Worum geht's da eigentlich?", "What's to do here?"},
-    {&C::InfoBtn, false, {438, 4, 25, 25}, "info", 2,
+    {&C::InfoBtn, false, {438, 4, 25, 25}, "info", 2, nullptr,
      "Wer hat diese Spiele nur verbrochen?", "Who did these WUMPLE GAME?"},
-    {&C::WumpleBtn, false, {465, 4, 29, 25}, "wumple", kCentred,
+    {&C::WumpleBtn, false, {465, 4, 29, 25}, "wumple", kCentred, nullptr,
      "Hurra, es gibt noch mehr Wumple Games.", "Hurrah, there are more WUMPLE GAMES."},
-    {&C::sUpBtn, true, {0, 0, 23, 22}, "sup", kCentred,
+    {&C::sUpBtn, true, {0, 0, 23, 22}, "sup", kCentred, nullptr,
      "nächsthöhere ungelöste Stufe", "Next unsolved level"},
-    {&C::sDownBtn, true, {0, 159, 23, 22}, "sdown", kCentred,
+    {&C::sDownBtn, true, {0, 159, 23, 22}, "sdown", kCentred, nullptr,
      "nächstniedere ungelöste Stufe", "Previous unsolved level"},
 };
 
@@ -122,7 +124,12 @@ void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
         button->setIcon(ButtonIcon(row.glyph));
         button->setIconSize(ButtonIconSize(row.glyph));
         c.*row.control = button;
-        c.texts.push_back({button, false, row.germanHint, row.englishHint});
+        c.texts.push_back({button, false, row.germanHint, row.englishHint, row.key});
+        if (row.key) {
+            // A key does what a click does, where a click can: a disabled button takes none.
+            auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(row.key)), &window);
+            QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        }
     }
     c.SoundBtn->setCheckable(true);
     c.SoundBtn->setChecked(true);
@@ -139,7 +146,8 @@ void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
     c.texts.push_back({c.TimeLabel, true, "Zeit:", "Time:"});
     c.timbox = Surface(&window, drawing.timbox, {336, 7});
 
-    c.box = Surface(&window, drawing.box, {0, kToolBarHeight});
+    c.box = new BoardBox(drawing.box, &window);
+    c.box->move(0, kToolBarHeight);
     c.gsol = new SolvedGauge(&window);
     c.gsol->setGeometry(410, kToolBarHeight + 130, 22, 180);
 
@@ -158,15 +166,21 @@ void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
     c.texts.push_back({c.LevelScroll, false, "Stufe wählen", "Select level"});
     // Above the board, which is made after the panel.
     c.ScrollPanel->raise();
+    // The selector has the focus when the window opens; Tab goes to the board and back.
+    QWidget::setTabOrder(c.LevelScroll, c.box);
+    c.LevelScroll->setFocus();
 }
 
 void ApplyMainWindowTexts(const C& c, int language) {
     for (const C::BilingualText& t : c.texts) {
         const QString text = Tr(language, t.german, t.english);
-        if (t.caption)
+        if (t.caption) {
             static_cast<QLabel*>(t.control)->setText(text);
-        else
-            t.control->setToolTip(text);
+            continue;
+        }
+        t.control->setToolTip(text);
+        t.control->setAccessibleName(text);
+        t.control->setAccessibleDescription(KeyText(language, t.key));
     }
 }
 

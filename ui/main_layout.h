@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "drawing/board_drawing.h"
+#include "widgets/board_box.h"
 #include "widgets/click_label.h"
 #include "widgets/gauge.h"
 #include "widgets/level_scroll.h"
@@ -43,7 +44,7 @@ struct MainWindowControls {
     SpeedButton* RulesBtn;
     SpeedButton* InfoBtn;
     SpeedButton* WumpleBtn;
-    PaintBox* box;
+    BoardBox* box;
     SolvedGauge* gsol;
     ClickLabel* PauseText;
     QWidget* ScrollPanel;
@@ -54,17 +55,20 @@ struct MainWindowControls {
     // Every hint and caption that follows the language, as the table gave it.
     struct BilingualText {
         QWidget* control;
-        bool caption;  // a label's caption; otherwise the control's hint
+        bool caption;  // a label's caption; otherwise the control's hint and accessible name
         const char* german;
         const char* english;
+        const char* key = nullptr;  // the key that presses the control, for its description
     };
     std::vector<BilingualText> texts;
 };
 
-// Makes every control on `window` (client area 500 x 366) with the pictures of `drawing`.
+// Makes every control on `window` (client area 500 x 366) with the pictures of `drawing`, and
+// the keys that press the tool bar's buttons while the window is active.
 void BuildMainWindow(QWidget& window, MainWindowControls& controls, const BoardDrawing& drawing);
 
-// Sets every hint and caption of the table in `language`.
+// Sets every hint and caption of the table in `language`; a control's hint is also its
+// accessible name, and its key its accessible description.
 void ApplyMainWindowTexts(const MainWindowControls& controls, int language);
 
 }  // namespace slcy

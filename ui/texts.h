@@ -5,6 +5,8 @@
 #include <QString>
 #include <string>
 
+#include "board.h"
+
 namespace slcy {
 
 inline constexpr int kGerman = 1;
@@ -24,5 +26,19 @@ QString GaugeHint(int language, int solved, int levelCount);
 
 // "Stufe 7: gelöst" / "Level 7: unsolved".
 QString LevelHint(int language, int level, bool solved);
+
+// --- What a screen reader says.
+
+// "Stufe 12, nicht gelöst" / "Level 12, not solved": the level counter.
+QString LevelCounterText(int language, int level, bool solved);
+// "Zeit 40" / "Time 40": the time counter.
+QString TimeCounterText(int language, int timeLeft);
+// "Taste: Strg+N" / "Key: Ctrl+N" for the key "Ctrl+N"; empty without a key.
+QString KeyText(int language, const char* key);
+// "Spielfeld" / "Board".
+QString BoardName(int language);
+// A cell of the board: its piece and where it opens, whether it carries water, and whether it
+// is the source: "bend, openings up and right, wet; source"; "empty".
+QString CellText(int language, TileCode tile, bool wet, bool source);
 
 }  // namespace slcy

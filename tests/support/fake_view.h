@@ -58,6 +58,7 @@ public:
         timer_enabled = on;
         Log(on ? "TimerOn" : "TimerOff");
     }
+    void LevelStarted() override {}
     void PlaySoundEffect(SoundId s) override { Log("Sound " + std::to_string(static_cast<int>(s))); }
     ModalResult ShowGiveUpDlg() override { return Ask("GiveUpDlg", ModalResult::Cancel); }
     ModalResult ShowRestartDlg() override { return Ask("RestartDlg", ModalResult::Cancel); }

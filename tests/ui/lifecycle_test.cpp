@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "Infodlg.h"
+#include "dialog_script.h"
 #include "Main.h"
 #include "Tongdlg.h"
 #include "hh_funcs.h"
@@ -25,36 +26,6 @@
 
 namespace slcy {
 namespace {
-
-// Answers the modal dialogs as they come up, each by one step, and notes what it saw.
-class DialogScript {
-public:
-    using Step = std::function<void(QWidget& dialog)>;
-
-    explicit DialogScript(std::vector<Step> steps) : steps_(std::move(steps)) {
-        QObject::connect(&poll_, &QTimer::timeout, [this] { AnswerTheOneShowing(); });
-        poll_.start(10);
-    }
-    std::vector<QString> seen;  // class names of the dialogs, in order
-
-private:
-    void AnswerTheOneShowing() {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog == last_ || next_ >= steps_.size()) return;
-        last_ = dialog;
-        seen.push_back(QString::fromLatin1(dialog->metaObject()->className()));
-        // Answered from a fresh turn of the event loop: a step may open a dialog of its own,
-        // and the poll must be free to see it.
-        QTimer::singleShot(0, dialog, [step = steps_[next_++], dialog] { step(*dialog); });
-    }
-    std::vector<Step> steps_;
-    std::size_t next_ = 0;
-    QWidget* last_ = nullptr;
-    QTimer poll_;
-};
-
-void Dismiss(QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); }
-void Confirm(QWidget& dialog) { static_cast<QDialog&>(dialog).done(static_cast<int>(ModalResult::Yes)); }
 
 LevelRecord OnePieceLevel(int column) {
     LevelRecord level;

@@ -10,6 +10,8 @@ class SolvedGauge : public QWidget {
 public:
     using QWidget::QWidget;
     void SetRange(int maximum, int progress);
+    int maximum() const { return maximum_; }
+    int progress() const { return progress_; }
     // Height of the red part for a gauge of `height` pixels.
     static int FilledHeight(int height, int maximum, int progress);
 

@@ -1,0 +1,207 @@
+// Playing without a mouse, and what a screen reader finds: the board's cursor and keys, the
+// tool bar's keys, and the accessible names, texts and table of the main window.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "Main.h"
+#include "dialog_script.h"
+#include "hh_funcs.h"
+#include "help_viewer.h"
+#include "settings_store.h"
+#include "texts.h"
+#include "window_registry.h"
+
+namespace slcy {
+namespace {
+
+// Level 1: an end piece at the source (1,1) pointing right into a bend at (2,1) that opens up
+// and left; below the bend a dry end piece at (2,2) pointing up. One turn of the bend
+// anticlockwise wets it: the level is solved. Level 2: a lone cross.
+void WriteCatalogue(const QString& path) {
+    LevelRecord one;
+    one.Decor.fill(kDecorBackground);
+    one.Pieces[CellIndex(1, 1)] = MakeTile(kEndPiece, 0);
+    one.Pieces[CellIndex(2, 1)] = MakeTile(kBend, 1);
+    one.Pieces[CellIndex(2, 2)] = MakeTile(kEndPiece, 1);
+    LevelRecord two;
+    two.Decor.fill(kDecorBackground);
+    two.Pieces[CellIndex(5, 5)] = MakeTile(kCross, 0);
+    two.StartColumn = two.StartRow = 5;
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    for (const LevelRecord& r : {one, two}) out.write(reinterpret_cast<const char*>(&r), sizeof r);
+}
+
+class Keyboard : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Windows windows;
+    TMainForm* main = nullptr;
+
+    void SetUp() override {
+        QFile::remove(SettingsFilePath());
+        ASSERT_TRUE(PutSettingText(QStringLiteral("common"), QStringLiteral("tongue"), "0"));
+        WriteCatalogue(QDir(dir.path()).filePath("slcy.dat"));
+        main = &windows.CreateMainWindow(dir.path() + '/');
+        windows.CreateDialogs();
+        main->FirstActivation = false;
+        main->show();
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    }
+    Game& game() { return main->game(); }
+    // A key as the player presses it: to whatever has the focus in the main window, which is
+    // active again once a dialog over it has closed.
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : main;
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+    QImage Board() const { return main->box->grab().toImage(); }
+};
+
+TEST_F(Keyboard, TheSelectorHasTheFocusAtFirstAndUpStillChangesTheLevel) {
+    EXPECT_EQ(QApplication::focusWidget(), main->LevelScroll);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(game().Board.CurrentLevel, 2);
+}
+
+TEST_F(Keyboard, ALevelIsSolvedByKeysAlone) {
+    DialogScript script({Confirm});
+    Press(Qt::Key_S);  // to the board: the cursor on the source
+    EXPECT_EQ(QApplication::focusWidget(), main->box);
+    EXPECT_EQ(main->box->cursor(), (Cell{1, 1}));
+    EXPECT_EQ(game().Board.PlayState, PlayState::Running);  // nothing pressed yet
+    Press(Qt::Key_Right);
+    Press(Qt::Key_A);
+    EXPECT_EQ(game().Board.PlayState, PlayState::Solved);
+    EXPECT_EQ(script.seen, std::vector<QString>{"slcy::TSolvedDlg"});
+    EXPECT_EQ(game().Board.SourceCell, (Cell{2, 1}));
+}
+
+TEST_F(Keyboard, BoardKeysFollowTheRulesOfTheMouse) {
+    Press(Qt::Key_D);
+    Press(Qt::Key_Down);  // (1,2): empty, and the cursor stops at the edges
+    Press(Qt::Key_Left);
+    EXPECT_EQ(main->box->cursor(), (Cell{1, 2}));
+    QSignalSpy sounds(main->waves, &SoundPlayer::playRequested);
+    Press(Qt::Key_Right);  // (2,2): dry, refused with its sound
+    Press(Qt::Key_D);
+    ASSERT_EQ(sounds.count(), 1);
+    EXPECT_EQ(sounds.first().at(0).toInt(), 3);
+    EXPECT_EQ(game().Board.Piece(2, 2), MakeTile(kEndPiece, 1));
+    Press(Qt::Key_Up);  // (2,1): S moves the source there without turning
+    Press(Qt::Key_Space);
+    EXPECT_EQ(game().Board.SourceCell, (Cell{2, 1}));
+    EXPECT_EQ(game().Board.Piece(2, 1), MakeTile(kBend, 1));
+    // Paused, any board key resumes and turns nothing.
+    Press(Qt::Key_P);
+    ASSERT_EQ(game().Board.PlayState, PlayState::Paused);
+    Press(Qt::Key_A);
+    EXPECT_EQ(game().Board.PlayState, PlayState::Running);
+    EXPECT_EQ(game().Board.Piece(2, 1), MakeTile(kBend, 1));
+}
+
+TEST_F(Keyboard, TheCursorComesAndGoesWithTheFocusAndNeverTouchesTheBoardPicture) {
+    const QImage retained = main->drawing().box.copy();
+    const QImage before = Board();
+    Press(Qt::Key_Tab);  // from the selector to the board
+    ASSERT_TRUE(main->box->CursorShown());
+    const QImage with = Board();
+    const QRect cell(CellLeft(1), CellTop(1), kCellSize, kCellSize);
+    EXPECT_NE(with.copy(cell), before.copy(cell));
+    EXPECT_EQ(with.copy(0, CellTop(2), with.width(), 200), before.copy(0, CellTop(2), with.width(), 200));
+    Press(Qt::Key_Tab);  // back to the selector
+    EXPECT_FALSE(main->box->CursorShown());
+    EXPECT_EQ(Board(), before);
+    EXPECT_EQ(main->drawing().box, retained);
+    // A click gives the board the focus, but a mouse player sees no cursor.
+    QTest::mouseClick(main->box, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(QApplication::focusWidget(), main->box);
+    EXPECT_FALSE(main->box->CursorShown());
+}
+
+TEST_F(Keyboard, EveryToolBarKeyReachesItsHandler) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char* dialog;  // the dialog it opens, answered by closing it
+    };
+    const Case cases[] = {
+        {Qt::Key_N, Qt::ControlModifier, "slcy::TGiveUpDlg"},
+        {Qt::Key_R, Qt::ControlModifier, "slcy::TRestartDlg"},
+        {Qt::Key_O, Qt::ControlModifier, "QFileDialog"},
+        {Qt::Key_S, Qt::ControlModifier, "QFileDialog"},
+        {Qt::Key_Q, Qt::ControlModifier, "slcy::TEndGameDlg"},
+    };
+    for (const Case& c : cases) {
+        DialogScript script({Dismiss});
+        Press(c.key, c.modifiers);
+        EXPECT_EQ(script.seen, std::vector<QString>{c.dialog}) << c.dialog;
+    }
+    Press(Qt::Key_M);
+    EXPECT_FALSE(main->SoundBtn->isChecked());
+    Press(Qt::Key_P);
+    EXPECT_EQ(game().Board.PlayState, PlayState::Paused);
+    Press(Qt::Key_P);  // the pause button is disabled while paused
+    EXPECT_EQ(game().Board.PlayState, PlayState::Paused);
+    HelpUnitsInitialise(dir.path() + '/', {});
+    Press(Qt::Key_F1);
+    EXPECT_TRUE(OpenHelpViewer());
+    CloseHelpViewers();
+    HelpUnitsFinalise();
+}
+
+TEST_F(Keyboard, ScreenReadersFindNamesKeysCountersAndTheBoardInEitherLanguage) {
+    auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    auto description = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    EXPECT_EQ(name(main->NewGameBtn), "I want to play a new game.");
+    EXPECT_EQ(description(main->NewGameBtn), "Key: Ctrl+N");
+    EXPECT_EQ(description(main->RulesBtn), "Key: F1");
+    EXPECT_EQ(name(main->levelbox), "Level 1, not solved");
+    EXPECT_EQ(name(main->timbox), "Time 12");
+    QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(main->gsol);
+    ASSERT_TRUE(gauge->valueInterface());
+    EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), 0);
+    EXPECT_EQ(gauge->valueInterface()->maximumValue().toInt(), 2);
+
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(main->box);
+    ASSERT_EQ(board->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = board->tableInterface();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->rowCount(), 8);
+    EXPECT_EQ(table->columnCount(), 10);
+    auto cell = [&](int column, int row) {
+        return table->cellAt(row - 1, column - 1)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(cell(1, 1), "end piece, opening right, wet; source");
+    EXPECT_EQ(cell(2, 1), "bend, openings up and left, wet");
+    EXPECT_EQ(cell(3, 3), "empty");
+    Press(Qt::Key_S);
+    EXPECT_EQ(board->focusChild(), table->cellAt(0, 0));
+
+    game().Language = kGerman;
+    main->ApplyLanguage();
+    EXPECT_EQ(name(main->NewGameBtn), "Ich fang ein neues Spiel an.");
+    EXPECT_EQ(description(main->NewGameBtn), "Taste: Strg+N");
+    EXPECT_EQ(name(main->levelbox), QString::fromUtf8("Stufe 1, nicht gelöst"));
+    EXPECT_EQ(name(main->timbox), "Zeit 12");
+    EXPECT_EQ(cell(2, 2), "Endstück, Öffnung oben, trocken");
+    DialogScript solved({Confirm});
+    Press(Qt::Key_Right);
+    Press(Qt::Key_A);  // the bend turns: now it opens left and down, and (2,2) is wet
+    EXPECT_EQ(cell(2, 1), QString::fromUtf8("Bogen, Öffnungen unten und links, nass; Quelle"));
+    EXPECT_EQ(cell(2, 2), QString::fromUtf8("Endstück, Öffnung oben, nass"));
+}
+
+}  // namespace
+}  // namespace slcy
