@@ -179,6 +179,9 @@ void TMainForm::CreateControls() {
     connect(sUpBtn, &QToolButton::clicked, this, &TMainForm::sUpBtnClick);
     connect(sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
+    connect(waves, &SoundPlayer::playFailed, this, [this](const QString& message) {
+        QMessageBox::critical(this, QApplication::applicationDisplayName(), message);
+    });
 }
 
 // The start-up steps, in their order: the language first, so that every message of the start
