@@ -1,6 +1,7 @@
-// The sound player against a real sound server of the test's own: the game's sounds are
-// taken, and what can go wrong on the way (no server, no output device, a server that goes
-// away and comes back, a format the server refuses) is silent or reported once, never a hang.
+// Which wave images can be played, and the sound player against a real sound server of the
+// test's own: the game's sounds are taken, and what can go wrong on the way (no server, no
+// output device, a server that goes away and comes back, a format the server refuses) is
+// silent or reported once, never a hang.
 #include "sound/sound_player.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,54 @@ private:
     QTemporaryDir dir_;
     QProcess process_;
 };
+
+// A wave image with the given header fields and `data` bytes of samples (declared as
+// `declared` bytes).
+QByteArray WaveImage(int format, int channels, int bits, int data, int declared) {
+    QByteArray image(44 + data, char(128));
+    auto put32 = [&](int at, quint32 v) { qToLittleEndian<quint32>(v, image.data() + at); };
+    auto put16 = [&](int at, int v) { qToLittleEndian<quint16>(quint16(v), image.data() + at); };
+    image.replace(0, 4, "RIFF");
+    put32(4, quint32(36 + data));
+    image.replace(8, 8, "WAVEfmt ");
+    put32(16, 16);
+    put16(20, format);
+    put16(22, channels);
+    put32(24, 11025);
+    put32(28, 11025u * channels * bits / 8);
+    put16(32, channels * bits / 8);
+    put16(34, bits);
+    image.replace(36, 4, "data");
+    put32(40, quint32(declared));
+    return image;
+}
+
+// What the server is handed must be whole frames of a format it knows; anything else plays
+// nothing rather than being refused with a message.
+TEST(WaveImage, OnlyWholeFramesOfEightOrSixteenBitPcmArePlayable) {
+    struct Case {
+        const char* what;
+        QByteArray image;
+        qsizetype samples;
+    };
+    QByteArray not_riff = WaveImage(1, 1, 8, 100, 100);
+    not_riff.replace(0, 4, "RIFX");
+    const Case cases[] = {
+        {"8-bit mono", WaveImage(1, 1, 8, 100, 100), 100},
+        {"16-bit stereo, a last frame cut short", WaveImage(1, 2, 16, 102, 102), 100},
+        {"a data size past the end", WaveImage(1, 1, 8, 100, 5000), 100},
+        {"not RIFF", not_riff, 0},
+        {"compressed", WaveImage(2, 1, 8, 100, 100), 0},
+        {"24-bit", WaveImage(1, 1, 24, 99, 99), 0},
+        {"no channels", WaveImage(1, 0, 8, 100, 100), 0},
+        {"too short for a header", QByteArray("RIFF"), 0},
+    };
+    for (const Case& c : cases) {
+        const Wave wave = Wave::FromImage(c.image);
+        EXPECT_EQ(wave.samples.size(), c.samples) << c.what;
+        EXPECT_EQ(wave.playable(), c.samples > 0) << c.what;
+    }
+}
 
 class SoundFailures : public ::testing::Test {
 protected:
