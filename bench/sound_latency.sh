@@ -11,14 +11,6 @@ set -euo pipefail
 program_dir=$1
 clicks=${CLICKS:-9}
 gap=${GAP:-1.2}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 source "$(dirname "$0")/../scripts/sound-session.sh"
 start_listened_game "$program_dir" 500

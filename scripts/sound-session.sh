@@ -1,6 +1,7 @@
 # Sourced by the sound test and the sound benchmark: the game on a private X server with a
 # window manager and a private sound server whose output is recorded, ready to be clicked.
-# The caller sets `work` (a temporary folder) and `pids` (killed on exit), then calls
+# Sourcing it makes `work`, a temporary folder, and `pids`, processes killed (and the folder
+# removed) on exit. Then
 #   start_listened_game PROGRAM_DIR [LEVEL]  (default level 1), sound on,
 # which leaves `main` (the main window), `game` (its pid) and the recording in $work/rec.raw
 # (s16le, 1 channel, 44100 Hz). Then:
@@ -9,25 +10,20 @@
 #   click_at X Y                    clicks a point of the main window (no sound expected)
 #   stop_recording                 ends the recording
 here=$(dirname "${BASH_SOURCE[0]}")
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 source "$here/private-xserver.sh"
 source "$here/private-pulseaudio.sh"
 probe=$here/sound-probe.py
 # The system's Python: it starts in a tenth of a second, where a version manager's shim may
 # take a whole one between a click and the next.
 python=$(command -v /usr/bin/python3 || command -v python3)
-
-# Waits until a mapped window of the game with the given client size exists; prints its id.
-window_of_size() {
-    local w=$1 h=$2 tries=${3:-100}
-    for _ in $(seq "$tries"); do
-        for id in $(xwininfo -root -tree 2>/dev/null | grep -F '("slcy2_4"' |
-                        grep -E " ${w}x${h}\+" | awk '{print $1}'); do
-            xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
 
 start_listened_game() {
     local program_dir=$1 level=${2:-1} splash

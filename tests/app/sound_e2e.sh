@@ -11,22 +11,16 @@
 set -euo pipefail
 
 program_dir=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/sound-session.sh"
 fail() {
     echo "FAIL: $*" >&2
     "$python" "$probe" segments "$work/rec.raw" >&2 || true
-    mkdir -p /tmp/sound-e2e-fail && cp "$work"/{rec.raw,events,game.log} /tmp/sound-e2e-fail/ 2>/dev/null || true
+    mkdir -p /tmp/sluicery-sound-e2e-fail
+    cp "$work"/{rec.raw,events,game.log} /tmp/sluicery-sound-e2e-fail/ 2>/dev/null || true
+    import -window root /tmp/sluicery-sound-e2e-fail/screen.png 2>/dev/null || true
     exit 1
 }
 
-source "$(dirname "$0")/../../scripts/sound-session.sh"
 start_listened_game "$program_dir" || fail "the game did not start"
 
 # Waits until the recording holds `count` sounds (with --complete: sounds that have ended).
