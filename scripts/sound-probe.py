@@ -32,7 +32,6 @@ RATE = 44100
 TONE_LENGTH = 0.1
 THRESHOLD = 300          # of 32767: well above rounding noise, below the quietest sound's start
 SILENCE_GAP = 0.030      # a sound ends after this much silence
-TOLERANCE = 0.150        # how much quicker than paplay (which starts a process) the game may be
 
 
 def write_tone(path):
@@ -98,47 +97,38 @@ def segments(path, complete=False):
 
 
 def latencies(raw, events_path, window):
-    events = []
+    references, actions = [], []
     with open(events_path) as f:
         for line in f:
             fields = line.split()
-            if fields:
-                recorded = int(fields[2]) / 2 / RATE if len(fields) > 2 else None
-                events.append((fields[0], float(fields[1]), recorded))
+            if fields and fields[0] == "reference":
+                references.append(float(fields[1]))
+            elif fields:
+                actions.append((fields[0], float(fields[1]), int(fields[2]) / 2 / RATE))
     heard = segments(raw)
-    if not events or not heard:
-        sys.exit("latencies: no events or nothing heard")
     # The reference tones, the first sounds of their length in the recording, fix where the
     # events' clock lies on the recording's time line.
-    references = [when for name, when, _ in events if name == "reference"]
     tones = [s for s, e in heard if abs(e - s - TONE_LENGTH) < 0.01][: len(references)]
     if not references or len(tones) < len(references):
         sys.exit("latencies: the reference tones are not in the recording")
     offset = statistics.median(s - when for s, when in zip(tones, references))
-    actions = events[len(references):]
+    # An action owns the sounds that start from where the recording stood at the action (its
+    # sound cannot start earlier) to the next action, or --window seconds.
     results = {}
-    # An action owns the sounds that start from just before it to just before the next one
-    # (the tolerance: the game may answer quicker than paplay starts).
-    starts = [when + offset - TOLERANCE for _, when, _ in actions] + [math.inf]
     for i, (name, when, recorded) in enumerate(actions):
-        at = when + offset
-        end = min(at + window, starts[i + 1])
-        onset = next((s for s, _ in heard if starts[i] <= s < end), None)
+        end = min(recorded + window, actions[i + 1][2] if i + 1 < len(actions) else math.inf)
+        onset = next((s for s, _ in heard if recorded <= s < end), None)
         if onset is None:
             print(f"{name:14s} silent")
-        else:
-            delays = results.setdefault(name, ([], []))
-            delays[0].append(onset - at)
-            line = f"{name:14s} {(onset - at) * 1000:7.1f} ms beyond paplay"
-            if recorded is not None:
-                delays[1].append(onset - recorded)
-                line += f", {(onset - recorded) * 1000:7.1f} ms after the click"
-            print(line)
+            continue
+        beyond, after = results.setdefault(name, ([], []))
+        beyond.append(onset - (when + offset))
+        after.append(onset - recorded)
+        print(f"{name:14s} {beyond[-1] * 1000:7.1f} ms beyond paplay, "
+              f"{after[-1] * 1000:7.1f} ms after the click")
     for name, (beyond, after) in results.items():
-        line = f"median {name:14s} {statistics.median(beyond) * 1000:7.1f} ms beyond paplay"
-        if after:
-            line += f", {statistics.median(after) * 1000:7.1f} ms after the click"
-        print(line + f" (of {len(beyond)})")
+        print(f"median {name:14s} {statistics.median(beyond) * 1000:7.1f} ms beyond paplay, "
+              f"{statistics.median(after) * 1000:7.1f} ms after the click (of {len(beyond)})")
 
 
 def main():
