@@ -10,12 +10,15 @@
   sound-probe.py segments RAW [--complete]
       prints the sounds heard in RAW (s16le, 1 channel, 44100 Hz): start and end in seconds;
       with --complete only those that have ended (RAW may still be growing).
-  sound-probe.py latencies RAW EVENTS
-      EVENTS holds one line per event, "name wall-clock-seconds", in order; the leading
-      events named "reference" are reference tones, the first sounds of the recording. For each event prints the delay from the event to the first
-      sound that starts after it, beyond the reference tone's own delay, or "silent" when
-      nothing starts within --window seconds and before the next event; then the median
-      delay of each name.
+  sound-probe.py latencies RAW EVENTS [--window SECONDS]
+      EVENTS holds one line per event, in order: "reference wall-clock-seconds" for each
+      reference tone (the first sounds of their length in the recording), and "name
+      wall-clock-seconds recorded-bytes" for each click (as click prints it). For each click
+      prints the delay to the first sound that starts after it, or "silent" when nothing
+      starts within --window seconds and before the next click; then the median delays of
+      each name. Two delays: beyond the reference tones' own delay from paplay's start; and
+      from the point the recording had reached at the click, which leaves paplay out but
+      includes the recorder's own delay, so that it can only be too long.
 """
 import argparse
 import array
