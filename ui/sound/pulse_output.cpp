@@ -151,10 +151,11 @@ void PulseOutput::Start(int clip) {
     }
     stream_clip_ = clip;
     pa_stream_set_state_callback(stream_, &PulseOutput::OnStreamState, this);
-    // The server's own buffer sizes: with a whole clip written at once and drained, the
-    // server starts it at once and can take back what it had mixed ahead to make room for it.
-    if (pa_stream_connect_playback(stream_, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) <
-        0) {
+    // The server's own buffer sizes: they leave it free to take back what it had mixed ahead,
+    // so that a clip written whole and started at once is heard at once.
+    const pa_buffer_attr* server_sizes = nullptr;
+    if (pa_stream_connect_playback(stream_, nullptr, server_sizes, PA_STREAM_NOFLAGS, nullptr,
+                                   nullptr) < 0) {
         Fail(pa_context_errno(context_));
         DropStream();
     }
@@ -172,8 +173,10 @@ void PulseOutput::OnStreamState(pa_stream* stream, void* self) {
                 output->stream_done_ = true;
                 break;
             }
-            // Draining starts playback even when the clip is shorter than the server's
-            // start-up threshold, and ends the stream when the clip is over.
+            // The clip may be shorter than what the server waits for before it starts a
+            // stream: start it now. Draining ends the stream when the clip is over.
+            if (pa_operation* trigger = pa_stream_trigger(stream, nullptr, nullptr))
+                pa_operation_unref(trigger);
             if (pa_operation* drain = pa_stream_drain(stream, &PulseOutput::OnDrained, output))
                 pa_operation_unref(drain);
             if (output->listener_.started) output->listener_.started(output->stream_clip_);
