@@ -5,7 +5,8 @@
 #   start_listened_game PROGRAM_DIR [LEVEL]  (default level 1), sound on,
 # which leaves `main` (the main window), `game` (its pid) and the recording in $work/rec.raw
 # (s16le, 1 channel, 44100 Hz). Then:
-#   play_reference_tones [N]       plays N tones (default 1) that fix the recording's time line
+#   play_reference_tones [N]       plays N tones (default 1), once no sound plays: they fix
+#                                  the recording's time line
 #   click_cell NAME COLUMN ROW [BUTTON]  clicks a board cell, noting "NAME time" in $work/events
 #   click_at X Y                    clicks a point of the main window (no sound expected)
 #   stop_recording                 ends the recording
@@ -57,10 +58,21 @@ start_listened_game() {
 
 now() { date +%s.%N; }
 
+# Waits (up to ten seconds) until no sound is playing, such as the one at the start of a level.
+wait_until_quiet() {
+    for _ in $(seq 100); do
+        [[ $("$python" "$probe" segments "$work/rec.raw") == \
+           $("$python" "$probe" segments "$work/rec.raw" --complete) ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # paplay's own delay, from its start to its tone, is part of the reference: the game's delays
 # are measured beyond it.
 play_reference_tones() {
     "$python" "$probe" tone "$work/tone.wav"
+    wait_until_quiet
     for _ in $(seq "${1:-1}"); do
         echo "reference $(now)" >>"$work/events"
         paplay "$work/tone.wav"
