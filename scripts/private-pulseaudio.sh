@@ -6,6 +6,10 @@
 #   stop_private_pulseaudio        kills it and waits until it is gone
 # Every client gets `autospawn = no`, as on desktops where the session starts the server: a
 # client that misses the server must stay silent, not start a default server of its own.
+# The output mixes without taking back what it mixed ahead (norewinds): with a recorder on its
+# monitor asking for small fragments, the recording then keeps time with the clock. (Mixing
+# ahead and taking back, with a recorder of the default 2 s fragments, loses or shifts sounds:
+# paplay's own tones go missing from such a recording.)
 start_private_pulseaudio() {
     local dir=$1
     mkdir -p "$dir/runtime" "$dir/pulse-config"
