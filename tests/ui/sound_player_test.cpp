@@ -5,6 +5,7 @@
 #include "sound/sound_player.h"
 
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <csignal>
 
 namespace slcy {
 namespace {
@@ -44,6 +46,8 @@ public:
         env.insert("XDG_RUNTIME_DIR", dir_.filePath("runtime"));
         env.insert("XDG_CONFIG_HOME", dir_.path());
         process_.setProcessEnvironment(env);
+        // The server goes with the test, even when the test dies.
+        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         process_.setStandardOutputFile(QProcess::nullDevice());
         process_.setStandardErrorFile(QProcess::nullDevice());
         process_.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1",
