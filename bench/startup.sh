@@ -8,16 +8,8 @@ set -euo pipefail
 
 program=$1/slcy2_4
 runs=${RUNS:-15}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/../scripts/private-xserver.sh"
+start_scratch_area
 start_private_xserver
 
 # A player who has chosen a language before: no language dialog.

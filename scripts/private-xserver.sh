@@ -1,7 +1,20 @@
-# Sourced by the scripts that need a real X server of their own: starts Xvfb on a free display
-# (the server picks the number itself, so two scripts started at once never share one),
-# exports DISPLAY, and adds the server's pid to the array `pids` (which the caller kills on
-# exit). The screen size is 1024x768 unless given.
+# Sourced by the scripts that drive the real game on an X server of their own: a scratch
+# folder, the server, a window manager, and waiting for the game's windows by polling with a
+# deadline (never by a fixed sleep).
+
+# Makes a scratch folder `work` and an empty array `pids`; when the script exits, every process
+# in `pids` is ended and the folder removed.
+start_scratch_area() {
+    work=$(mktemp -d)
+    pids=()
+    trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+          wait 2>/dev/null || true
+          rm -rf "$work"' EXIT
+}
+
+# Starts Xvfb on a free display (the server picks the number itself, so two scripts started at
+# once never share one), exports DISPLAY, and adds the server's pid to `pids`. The screen is
+# 1024x768 unless given.
 start_private_xserver() {
     local size=${1:-1024x768x24} fifo number=
     fifo=$(mktemp -u)
@@ -31,3 +44,30 @@ start_window_manager() {
     echo "openbox did not start on $DISPLAY" >&2
     return 1
 }
+
+# Runs the command again and again until it succeeds or `seconds` have passed.
+wait_until() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# The id of a mapped window of the game with the given client size, if there is one.
+shown_window_of_size() {
+    local w=$1 h=$2 id ids
+    ids=$(xwininfo -root -tree 2>/dev/null |
+              awk -v size=" ${w}x${h}+" '/\("slcy2_4"/ && index($0, size) {print $1}')
+    for id in $ids; do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# Waits up to `seconds` (default 10) for such a window and prints its id.
+window_of_size() { wait_until "${3:-10}" shown_window_of_size "$1" "$2"; }
+
+no_window_of_size() { ! shown_window_of_size "$1" "$2" >/dev/null; }

@@ -54,6 +54,9 @@ void TMainForm::ConnectHandlers() {
     connect(sUpBtn, &QToolButton::clicked, this, &TMainForm::sUpBtnClick);
     connect(sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
+    connect(waves, &SoundPlayer::playFailed, this, [this](const QString& message) {
+        QMessageBox::critical(this, QApplication::applicationDisplayName(), message);
+    });
 }
 
 // --- Drawing ------------------------------------------------------------------------------

@@ -1,16 +1,10 @@
-# Sourced by the end-to-end tests: a private X server with a window manager, a temporary
-# settings folder, and waiting for the game's windows by polling with a deadline (never by a
-# fixed sleep). The caller sets `program_dir` and may use `work`, `settings`, `game`.
+# Sourced by the end-to-end tests: a private X server with a window manager
+# (scripts/private-xserver.sh), a temporary settings folder, the game started and measured.
+# The caller sets `program_dir` and may use `work`, `settings`, `game`.
 set -euo pipefail
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/private-xserver.sh"
+start_scratch_area
 # A command that fails where nothing checks it ends the test: say which.
 trap 'echo "FAIL: line $LINENO of ${BASH_SOURCE[0]##*/}: $BASH_COMMAND" >&2' ERR
 set -o errtrace
@@ -21,7 +15,6 @@ fail() {
     exit 1
 }
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/private-xserver.sh"
 start_private_xserver "${E2E_SCREEN:-1024x768x24}"
 OPENBOX_LOG=$work/openbox.log start_window_manager || { cat "$work/openbox.log" >&2; exit 1; }
 
@@ -29,39 +22,6 @@ export XDG_CONFIG_HOME=$work/config
 export QT_QPA_PLATFORM=xcb
 settings=$XDG_CONFIG_HOME/WumpleGames/Sluicery/V2.conf
 
-# Runs the command again and again until it succeeds or `seconds` have passed.
-wait_until() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
-
-# The id of a mapped window of the game with the given client size, if there is one.
-shown_window_of_size() {
-    local w=$1 h=$2 id ids
-    ids=$(xwininfo -root -tree 2>/dev/null |
-              awk -v size=" ${w}x${h}+" '/\("slcy2_4"/ && index($0, size) {print $1}')
-    for id in $ids; do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
-    done
-    return 1
-}
-
-# Waits up to `seconds` (default 10) for such a window and prints its id.
-window_of_size() {
-    local w=$1 h=$2 seconds=${3:-10} deadline
-    deadline=$((SECONDS + seconds))
-    until shown_window_of_size "$w" "$h"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
-
-no_window_of_size() { ! shown_window_of_size "$1" "$2" >/dev/null; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
 start_game() {

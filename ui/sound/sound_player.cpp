@@ -1,81 +1,55 @@
 #include "sound_player.h"
 
-#include <QAudioSink>
 #include <QFile>
-#include <QMediaDevices>
-#include <QtEndian>
+
+#include "AssetPaths.h"
+#include "pulse_output.h"
 
 namespace slcy {
 
 namespace {
-const char* const kWaveFiles[4] = {":/sounds/water.wav", ":/sounds/solved.wav",
-                                   ":/sounds/refused.wav", ":/sounds/timeout.wav"};
-
-quint32 Le32(const QByteArray& b, qsizetype at) {
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
-quint16 Le16(const QByteArray& b, qsizetype at) {
-    return qFromLittleEndian<quint16>(b.constData() + at);
+std::array<Wave, 4> GameSounds() {
+    std::array<Wave, 4> waves;
+    for (size_t i = 0; i < waves.size(); ++i) {
+        QFile file(QString::fromLatin1(assets::kSounds[i]));
+        if (file.open(QIODevice::ReadOnly)) waves[i] = Wave::FromImage(file.readAll());
+    }
+    return waves;
 }
 }  // namespace
 
-Wave Wave::FromImage(const QByteArray& image) {
-    Wave wave;
-    if (image.size() < 44 || image.mid(0, 4) != "RIFF" || image.mid(8, 4) != "WAVE" ||
-        image.mid(12, 4) != "fmt ")
-        return wave;
-    wave.image = image;
+SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(GameSounds(), parent) {}
 
-    const quint16 channels = Le16(image, 22);
-    const quint32 rate = Le32(image, 24);
-    const quint16 bits = Le16(image, 34);
-    if (Le16(image, 20) != 1 || channels == 0 || rate == 0 || (bits != 8 && bits != 16))
-        return wave;
-    wave.format.setChannelCount(channels);
-    wave.format.setSampleRate(static_cast<int>(rate));
-    wave.format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-
-    // Walk the chunks after "fmt " to the "data" chunk; a size that runs past the end is cut.
-    qsizetype at = 20 + Le32(image, 16);
-    while (at + 8 <= image.size()) {
-        const quint32 size = Le32(image, at + 4);
-        if (image.mid(at, 4) == "data") {
-            wave.samples = image.mid(at + 8, std::min<qsizetype>(size, image.size() - at - 8));
-            break;
-        }
-        at += 8 + size + (size & 1);
-    }
-    return wave;
+SoundPlayer::SoundPlayer(std::array<Wave, 4> waves, QObject* parent)
+    : QObject(parent), waves_(std::move(waves)) {
+    // The output calls back on its own thread; the signals are sent from this object's.
+    PulseOutput::Listener listener;
+    listener.started = [this](int clip) {
+        QMetaObject::invokeMethod(
+            this, [this, clip] { emit playStarted(clip + 1); }, Qt::QueuedConnection);
+    };
+    listener.failed = [this](const char* message) {
+        if (failure_reported_.exchange(true)) return;
+        QMetaObject::invokeMethod(
+            this, [this, text = QString::fromLocal8Bit(message)] { emit playFailed(text); },
+            Qt::QueuedConnection);
+    };
+    output_ = std::make_unique<PulseOutput>(waves_, std::move(listener));
 }
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
-    for (int i = 0; i < 4; ++i) {
-        QFile file(kWaveFiles[i]);
-        if (file.open(QIODevice::ReadOnly)) waves_[i] = Wave::FromImage(file.readAll());
-    }
+// The output's thread ends before the waves it reads go away.
+SoundPlayer::~SoundPlayer() {
+    output_.reset();
 }
-
-SoundPlayer::~SoundPlayer() { Stop(); }
 
 void SoundPlayer::Stop() {
-    if (sink_) sink_->stop();
-    sink_.reset();
-    buffer_.close();
+    output_->Stop();
 }
 
 void SoundPlayer::Play(int n) {
     if (n < 1 || n > 4) return;
     emit playRequested(n);
-    const Wave& wave = waves_[n - 1];
-    if (!wave.playable()) return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return;
-
-    Stop();
-    sink_ = std::make_unique<QAudioSink>(device, wave.format);
-    buffer_.setData(wave.samples);
-    buffer_.open(QIODevice::ReadOnly);
-    sink_->start(&buffer_);
+    output_->Play(n - 1);
 }
 
 }  // namespace slcy

@@ -1,37 +1,32 @@
 // The four sounds of the game, held in memory as whole RIFF WAVE images and played one at a
-// time without waiting: a new sound stops the one playing. Without an output device every
-// request is quietly ignored.
+// time without waiting: a new sound stops the one playing. Without a sound server or an
+// output device every request is quietly ignored; a device that refuses a sound is reported
+// once.
 #pragma once
 
-#include <QAudioFormat>
-#include <QBuffer>
-#include <QByteArray>
 #include <QObject>
+#include <QString>
 #include <array>
+#include <atomic>
 #include <memory>
 
-class QAudioSink;
+#include "wave.h"
 
 namespace slcy {
 
-// A wave image as it is stored in a .wav file. An image that does not start with "RIFF", then
-// "WAVE", then "fmt " at their places is refused and plays nothing.
-struct Wave {
-    QByteArray image;
-    QAudioFormat format;
-    QByteArray samples;  // a view into `image`: the "data" chunk's content
-
-    static Wave FromImage(const QByteArray& image);
-    bool playable() const { return !samples.isEmpty() && format.isValid(); }
-};
+class PulseOutput;
 
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
+    // The game's four sounds. The connection to the sound server is made at once, on the
+    // player's own thread, so that the first sound is as quick as the others.
     explicit SoundPlayer(QObject* parent = nullptr);
+    // Any four waves, for the tests.
+    explicit SoundPlayer(std::array<Wave, 4> waves, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
-    // n = 1..4: water changed, level solved, dry piece clicked, time out.
+    // n = 1..4: water changed, level solved, dry piece clicked, time out. Returns at once.
     void Play(int n);
     void Stop();
     const Wave& wave(int n) const { return waves_[n - 1]; }
@@ -39,11 +34,16 @@ public:
 signals:
     // Every request that reaches the player, whether or not a device can play it.
     void playRequested(int n);
+    // The sound server has the whole of sound n and plays it now.
+    void playStarted(int n);
+    // The output device refused a sound; the text is the sound system's. At most once per
+    // player, so that a broken device does not interrupt every move.
+    void playFailed(const QString& message);
 
 private:
     std::array<Wave, 4> waves_;
-    std::unique_ptr<QAudioSink> sink_;
-    QBuffer buffer_;
+    std::atomic<bool> failure_reported_{false};
+    std::unique_ptr<PulseOutput> output_;
 };
 
 }  // namespace slcy

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# What a player hears, on a real X server and a private sound server whose output is recorded
+# beside a reference tone played by paplay. Level 1:
+#   the end piece at the source (4,6) turned left wets four pieces: the water sound, at once;
+#   a click on the dry end piece (6,7): the refusal, at once, after the water;
+#   (4,6) turned back dries them: the water sound, which plays to its end although the sound
+#   button goes up while it plays; with the button up, a refusal and a turn are silent;
+#   with the button down again, the refusal is heard again;
+#   the bend at (6,8) turned right solves the level: water, cut off by the fanfare.
+# The bounds are generous (half a second): the benchmark measures how quick the sounds are.
+# Usage: sound_e2e.sh <program directory>
+set -euo pipefail
+
+program_dir=$1
+source "$(dirname "$0")/../../scripts/sound-session.sh"
+fail() {
+    echo "FAIL: $*" >&2
+    "$python" "$probe" segments "$work/rec.raw" >&2 || true
+    mkdir -p /tmp/sluicery-sound-e2e-fail
+    cp "$work"/{rec.raw,events,game.log} /tmp/sluicery-sound-e2e-fail/ 2>/dev/null || true
+    import -window root /tmp/sluicery-sound-e2e-fail/screen.png 2>/dev/null || true
+    exit 1
+}
+
+start_listened_game "$program_dir" || fail "the game did not start"
+
+# Waits until the recording holds `count` sounds (with --complete: sounds that have ended).
+wait_for_sounds() {
+    local count=$1 what=$2 option=${3:-}
+    for _ in $(seq 100); do
+        (($("$python" "$probe" segments "$work/rec.raw" $option | wc -l) >= count)) && return 0
+        sleep 0.1
+    done
+    fail "not heard: $what"
+}
+sound_button() { click_at 151 16; }
+
+play_reference_tones 3
+wait_for_sounds 3 "the reference tones" --complete
+click_cell water 4 6 1
+wait_for_sounds 4 "the water sound" --complete
+click_cell refused 6 7
+wait_for_sounds 5 "the refusal" --complete
+
+# While the water sound plays (0.88 s): the button goes up, two clicks that would ask for
+# sounds; the sound's end is also about the moment the game has dealt with them.
+click_cell water-then-off 4 6 3
+wait_for_sounds 6 "the water sound after the refusal"
+sound_button
+click_cell muted-refused 6 7
+click_cell muted-water 4 6 1
+wait_for_sounds 6 "the water sound while the sound button went up" --complete
+read -r start end < <("$python" "$probe" segments "$work/rec.raw" --complete | tail -1)
+awk -v a="$start" -v b="$end" 'BEGIN { exit !(b - a > 0.8) }' ||
+    fail "the water sound stopped when the sound button went up: heard from $start to $end"
+sound_button
+click_cell refused-again 6 7
+wait_for_sounds 7 "the refusal with the sound button down again" --complete
+
+click_cell solving 6 8 3
+wait_for_sounds 9 "the water and the fanfare of the solving move"
+kill -0 "$game" || fail "the game ended"
+stop_recording
+
+"$python" "$probe" latencies "$work/rec.raw" "$work/events" --window 0.5 >"$work/latencies"
+cat "$work/latencies"
+heard_within_bound() { grep -Eq "^$1 +-?[0-9.]+ ms" "$work/latencies" || fail "$1: $(grep "^$1 " "$work/latencies")"; }
+for event in water refused water-then-off refused-again solving; do heard_within_bound "$event"; done
+for event in muted-refused muted-water; do
+    grep -Eq "^$event +silent" "$work/latencies" || fail "$event was heard with the sound button up"
+done
+
+# The solving move: the water sound starts and is cut off before its end (0.88 s) by the
+# fanfare, which begins with half a second of silence.
+read -r water_start water_end fanfare_start < <("$python" "$probe" segments "$work/rec.raw" |
+    tail -2 | tr '\n' ' ' | awk '{ print $1, $2, $3 }')
+awk -v a="$water_start" -v b="$water_end" -v c="$fanfare_start" \
+    'BEGIN { exit !(b - a < 0.8 && c - b > 0.3 && c - b < 1.0) }' ||
+    fail "the solving move was not heard as water cut off by the fanfare: water $water_start-$water_end, fanfare from $fanfare_start"
+echo "water, refusal, silence with the sound button up (but not for a sound already playing)," \
+    "and water then fanfare: all heard as expected"

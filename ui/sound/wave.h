@@ -1,0 +1,28 @@
+// A wave image as a .wav file holds it, and the samples inside it that the player hands to
+// the sound server.
+#pragma once
+
+#include <QByteArray>
+
+namespace slcy {
+
+struct WaveFormat {
+    int channels = 0;
+    int rate = 0;           // frames per second
+    int bitsPerSample = 0;  // 8 (unsigned) or 16 (signed, little-endian)
+
+    int bytesPerFrame() const { return channels * bitsPerSample / 8; }
+};
+
+// An image that does not start with "RIFF", then "WAVE", then "fmt " at their places is
+// refused and plays nothing; so does one that is not 8- or 16-bit PCM.
+struct Wave {
+    QByteArray image;
+    WaveFormat format;
+    QByteArray samples;  // the "data" chunk's content, whole frames only
+
+    static Wave FromImage(const QByteArray& image);
+    bool playable() const { return !samples.isEmpty(); }
+};
+
+}  // namespace slcy
