@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 
@@ -12,6 +13,7 @@
 #include "Toslow.h"
 #include "hh_funcs.h"
 #include "progress_flow.h"
+#include "screen/message_box.h"
 #include "texts.h"
 #include "widgets/accessibility.h"
 #include "window_registry.h"
@@ -54,8 +56,13 @@ void TMainForm::ConnectHandlers() {
     connect(sUpBtn, &QToolButton::clicked, this, &TMainForm::sUpBtnClick);
     connect(sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
+    // A sound the system refuses is reported as the system words it (once: the player says
+    // that is enough), captioned with the program's name; the game goes on.
     connect(waves, &SoundPlayer::playFailed, this, [this](const QString& message) {
-        QMessageBox::critical(this, QApplication::applicationDisplayName(), message);
+        CentredMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
+                              message, this);
+        box.addButton(QMessageBox::Ok);
+        box.exec();
     });
 }
 
