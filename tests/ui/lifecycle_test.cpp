@@ -50,6 +50,15 @@ protected:
         progress_file = Path("week1.slv");
     }
     QString Path(const char* name) const { return QDir(dir.path()).filePath(name); }
+    // Every window of the game over the test's catalogue, the main one on the screen, its
+    // start dialogs done.
+    TMainForm& StartOnTheScreen(Windows& windows) {
+        TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+        windows.CreateDialogs();
+        main.FirstActivation = false;
+        main.show();
+        return main;
+    }
     static void Store(const char* key, const QVariant& value) {
         ASSERT_TRUE(PutSettingText(QStringLiteral("common"), key, value.toString()));
     }
@@ -82,10 +91,7 @@ TEST_F(Lifecycle, TheCloseAsksOffersToSaveAndWritesWhatThePlayerLeft) {
     Store("tongue", 0);
     {
         Windows windows;
-        TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
-        windows.CreateDialogs();
-        main.FirstActivation = false;
-        main.show();
+        TMainForm& main = StartOnTheScreen(windows);
         main.move(123, 45);
         main.game().ProgressPath = progress_file.toStdString();
         QTest::mouseClick(main.sUpBtn, Qt::LeftButton);  // level 2
@@ -104,10 +110,7 @@ TEST_F(Lifecycle, TheCloseAsksOffersToSaveAndWritesWhatThePlayerLeft) {
 
 TEST_F(Lifecycle, RefusingTheQuitQuestionKeepsTheGameAndItsCountdown) {
     Windows windows;
-    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
-    windows.CreateDialogs();
-    main.FirstActivation = false;
-    main.show();
+    TMainForm& main = StartOnTheScreen(windows);
     DialogScript script({Dismiss});
     EXPECT_FALSE(main.close());
     EXPECT_TRUE(main.isVisible());
@@ -119,10 +122,7 @@ TEST_F(Lifecycle, RefusingTheQuitQuestionKeepsTheGameAndItsCountdown) {
 // around those that belong to it; afterwards it runs in every case.
 TEST_F(Lifecycle, TheCountdownRunsOrStandsStillWhileEachDialogIsOpen) {
     Windows windows;
-    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
-    windows.CreateDialogs();
-    main.FirstActivation = false;
-    main.show();
+    TMainForm& main = StartOnTheScreen(windows);
     struct Case {
         const char* dialog;
         std::function<void()> open;
@@ -158,10 +158,7 @@ TEST_F(Lifecycle, TheCountdownRunsOrStandsStillWhileEachDialogIsOpen) {
 TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
     Store("tongue", 0);
     Windows windows;
-    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
-    windows.CreateDialogs();
-    main.FirstActivation = false;
-    main.show();
+    TMainForm& main = StartOnTheScreen(windows);
     DialogScript script({[](QWidget& dialog) { static_cast<TTongueDlg&>(dialog).GermanBtn->click(); }});
     main.TongueBtn->click();
     EXPECT_EQ(main.NewGameBtn->toolTip(), "Ich fang ein neues Spiel an.");
@@ -171,10 +168,7 @@ TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
 // Enter answers with the button that has the focus; OK is the default otherwise.
 TEST_F(Lifecycle, TheInfoDialogAnswersEnterWithTheFocusedButton) {
     Windows windows;
-    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
-    windows.CreateDialogs();
-    main.FirstActivation = false;
-    main.show();
+    TMainForm& main = StartOnTheScreen(windows);
     bool language_asked = false;
     DialogScript script({
         [](QWidget& info) {
