@@ -55,3 +55,16 @@ outer_of() {
     read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
     echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
+
+# Asks the main window to close with Alt+F4 and prints the quit question's id. Once in a few
+# dozen runs the window manager lets the keystroke go (it never reaches the game); then the
+# window manager is asked to close the window directly, as its close box does.
+ask_to_quit() {
+    local main=$1 question
+    activate "$main" || return 1
+    xdotool key --clearmodifiers alt+F4
+    question=$(window_of_size 261 103 5) && { echo "$question"; return 0; }
+    echo "Alt+F4 was not answered within 5 s: closing through the window manager" >&2
+    wmctrl -i -c "$main"
+    window_of_size 261 103 20
+}

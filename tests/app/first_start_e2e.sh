@@ -20,18 +20,14 @@ read -r column row < <(od -An -tu1 -j160 -N2 "$program_dir/slcy.dat")
 xdotool mousemove --window "$main" $((22 + 36 * (column - 1) + 18)) $((33 + 22 + 36 * (row - 1) + 18)) click 1
 
 # Quit: the question comes; Esc keeps the game running.
-activate "$main" || fail "the main window does not become active"
-xdotool key --clearmodifiers alt+F4
-question=$(window_of_size 261 103 20) || fail "no quit question"
+question=$(ask_to_quit "$main") || fail "no quit question"
 activate "$question" || fail "the quit question does not become active"
 xdotool key Escape
 wait_until 10 no_window_of_size 261 103 || fail "Esc did not close the quit question"
 kill -0 "$game" || fail "the game ended although the quit question was refused"
 
 # Quit again and confirm; the save offer follows: cancel it.
-activate "$main" || fail "the main window does not become active again"
-xdotool key --clearmodifiers alt+F4
-question=$(window_of_size 261 103 20) || fail "no quit question the second time"
+question=$(ask_to_quit "$main") || fail "no quit question the second time"
 activate "$question" || fail "the second quit question does not become active"
 xdotool key Return
 save_offer() { xdotool search --onlyvisible --name 'save|speichern' 2>/dev/null | head -1 | grep .; }
