@@ -29,6 +29,9 @@ inline std::string FileOf(const std::string& resource) {
 // one; of the icons only the window's own, whose twin is drawn at 64 pixels in the window icon's
 // sixteen colours: the desktop takes its larger sizes from the smooth icons.
 inline constexpr std::array<int, 2> kArtScales = {1, 2};
+// The 2x art is what a screen gets whose device pixel ratio is at least this; below it, the 1x
+// art scaled by Qt looks better than the 2x art shrunk.
+inline constexpr double kTwiceSizeFromRatio = 1.5;
 
 // The 2x art is not compiled into the program but bundled into this resource file beside it
 // (TwiceSizeArt.h registers it): inside the program, which the package counts twice through
