@@ -12,7 +12,8 @@ namespace {
 // times the pixels it is the difference between a picture that packs well and one that does not.
 QRgb Stepped(Rgb c) {
     auto level = [](double v) {
-        return int(std::lround(std::lround(Clamp01(v / 255) * 63) * 255 / 63.0));
+        const double step = std::round(Clamp01(v / 255) * 63);
+        return static_cast<int>(std::lround(step * 255 / 63));
     };
     return qRgb(level(c.r), level(c.g), level(c.b));
 }

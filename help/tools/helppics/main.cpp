@@ -68,7 +68,7 @@ QImage ReadPixels(const QString& file) {
 }
 
 QImage ReadSheet(const QString& file, const assets::SheetFile& sheet, int scale) {
-    const QImage image = ReadPixels(file);
+    QImage image = ReadPixels(file);
     if (image.size() != QSize(sheet.Width, sheet.Height) * scale)
         tools::Die(kTool, QStringLiteral("cannot read a %1 x %2 %3")
                               .arg(sheet.Width * scale)
