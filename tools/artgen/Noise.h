@@ -29,12 +29,6 @@ private:
 // White noise in [0, 1) for one pixel: grain, specks and sparkle.
 double PixelNoise(std::uint64_t seed, int x, int y);
 
-// The same for the output pixel under design coordinates x, y of a picture drawn `scale` times
-// its design size: grain stays one pixel fine, so the 2x art has finer grain, not larger.
-inline double GrainAt(std::uint64_t seed, double x, double y, int scale) {
-    return PixelNoise(seed, static_cast<int>(x * scale), static_cast<int>(y * scale));
-}
-
 // Grain of one design pixel: at 1x the pixel's own white noise; drawn larger, the same values
 // at the design pixels' centres joined by cubic curves, so the grain keeps its size and comes
 // out as soft round grains instead of square blocks.
