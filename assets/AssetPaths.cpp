@@ -4,12 +4,18 @@ namespace slcy::assets {
 
 std::vector<std::string> AllResources() {
     std::vector<std::string> all;
-    all.reserve(kSpriteSheets.size() + kIconSizes.size() + kGlyphs.size() + 2 + kSounds.size());
-    for (const SheetFile& sheet : kSpriteSheets) all.emplace_back(sheet.Path);
-    for (int size : kIconSizes) all.push_back(IconPath(size));
-    for (const Glyph& glyph : kGlyphs) all.push_back(GlyphPath(glyph.Name));
-    all.emplace_back(kSplashPicture);
-    all.emplace_back(kInfoPicture);
+    all.reserve(kArtScales.size() * (kSpriteSheets.size() + kGlyphs.size() + 3) +
+                kIconSizes.size() + kSounds.size());
+    for (int size : kIconSizes) {
+        if (size != kWindowIconSize) all.push_back(IconPath(size));
+    }
+    for (int scale : kArtScales) {
+        for (const SheetFile& sheet : kSpriteSheets) all.push_back(AtScale(sheet.Path, scale));
+        all.push_back(WindowIconPath(scale));
+        for (const Glyph& glyph : kGlyphs) all.push_back(GlyphPath(glyph.Name, scale));
+        all.push_back(AtScale(kSplashPicture, scale));
+        all.push_back(AtScale(kInfoPicture, scale));
+    }
     for (const char* sound : kSounds) all.emplace_back(sound);
     return all;
 }

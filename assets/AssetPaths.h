@@ -22,9 +22,36 @@ inline std::string FileOf(const std::string& resource) {
     return resource.substr(2);
 }
 
+// The art comes at two scales: drawn for the board's 500 x 333 pixels, and drawn afresh at twice
+// that size, with finer detail, for screens that scale by 2. A 2x file has the name of its 1x
+// twin with "@2x" before the extension (where Qt looks for it) and is exactly twice as wide and
+// high; its layout is the 1x layout in doubled coordinates. Every sheet, glyph and picture has
+// one; of the icons only the window's own, whose twin is drawn at 64 pixels in the window icon's
+// sixteen colours: the desktop takes its larger sizes from the smooth icons.
+inline constexpr std::array<int, 2> kArtScales = {1, 2};
+// The 2x art is what a screen gets whose device pixel ratio is at least this; below it, the 1x
+// art scaled by Qt looks better than the 2x art shrunk.
+inline constexpr double kTwiceSizeFromRatio = 1.5;
+
+// The 2x art is not compiled into the program but bundled into this resource file beside it
+// (TwiceSizeArt.h registers it): inside the program, which the package counts twice through
+// its link in games/, it would take the package past its size.
+inline constexpr const char* kTwiceSizeArtFile = "slcy2x.rcc";
+
+// The resource (or file) at that scale: ":/sprites/pieces.png" at 2 is
+// ":/sprites/pieces@2x.png"; at 1 it is itself.
+inline std::string AtScale(std::string_view path, int scale) {
+    std::string scaled(path);
+    if (scale == 1) return scaled;
+    const std::size_t dot = scaled.rfind('.');
+    scaled.insert(dot == std::string::npos ? scaled.size() : dot,
+                  "@" + std::to_string(scale) + "x");
+    return scaled;
+}
+
 struct SheetFile {
     const char* Path;
-    int Width;
+    int Width;  // at 1x
     int Height;
 };
 
@@ -56,6 +83,10 @@ inline constexpr std::array<int, 5> kIconSizes = {32, 48, 64, 128, 256};
 inline constexpr int kWindowIconSize = 32;
 inline std::string IconPath(int size) {
     return ":/icons/slcy2_4-" + std::to_string(size) + ".png";
+}
+// The window's own icon at a scale: the 32-pixel icon, or its twin drawn at 64 pixels.
+inline std::string WindowIconPath(int scale) {
+    return AtScale(IconPath(kWindowIconSize), scale);
 }
 
 // Button glyphs: opaque bitmaps whose lower-left pixel gives the colour that is transparent.
@@ -94,9 +125,9 @@ inline constexpr std::array<Glyph, 23> kGlyphs = {{
     {"flags_de", 80, 20, 1, GlyphPlace::LanguageDialog},
 }};
 
-// ":/glyphs/<name>.png".
-inline std::string GlyphPath(std::string_view name) {
-    return ":/glyphs/" + std::string(name) + ".png";
+// ":/glyphs/<name>.png", or at 2x ":/glyphs/<name>@2x.png".
+inline std::string GlyphPath(std::string_view name, int scale = 1) {
+    return AtScale(":/glyphs/" + std::string(name) + ".png", scale);
 }
 
 // The glyph of that name. Asking for one that is not in the table is a programming error: it
@@ -115,8 +146,8 @@ inline const Glyph& GlyphNamed(std::string_view name) {
 // drawn from. A system whose fonts differ cannot make the same pixels.
 inline constexpr const char* kFontChecksums = "fonts.sha256";
 
-// Every file of the library slcy_assets (which defines this), for a check that nothing went
-// missing.
+// Every picture and sound at both scales: the files of the library slcy_assets (which defines
+// this) and of the 2x art file once it is registered, for a check that nothing went missing.
 std::vector<std::string> AllResources();
 
 }  // namespace slcy::assets

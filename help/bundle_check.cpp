@@ -1,5 +1,7 @@
 #include "bundle_check.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -107,6 +109,18 @@ bool IsSoundBundle(QByteArrayView bytes) {
         }
     }
     return true;
+}
+
+std::optional<QByteArray> ReadSoundBundle(const QString& file) {
+    // Only a regular file: a pipe or a device might block or never end.
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() > kMaxBundleBytes) return std::nullopt;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
+    // At most a byte more than the size it had: a file that keeps growing is not read on.
+    QByteArray bytes = in.read(info.size() + 1);
+    if (in.error() != QFileDevice::NoError || !IsSoundBundle(bytes)) return std::nullopt;
+    return bytes;
 }
 
 }  // namespace slcy

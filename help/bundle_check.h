@@ -16,8 +16,11 @@
 // take gigabytes.
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace slcy {
 
@@ -28,5 +31,9 @@ inline constexpr std::int64_t kMaxBundleBytes = 16 * 1024 * 1024;
 // length stays inside it, with a directory at the root, every node reached once (no cycles),
 // names that are single path steps, and every file stored uncompressed.
 bool IsSoundBundle(QByteArrayView bytes);
+
+// The bytes of a bundle file that is a regular file and passes IsSoundBundle, read whole, so
+// that the file cannot change under the resource system's feet once it is registered from them.
+std::optional<QByteArray> ReadSoundBundle(const QString& file);
 
 }  // namespace slcy

@@ -1,7 +1,6 @@
 #include "help_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QResource>
 #include <QStringList>
 
@@ -27,15 +26,9 @@ const uchar* BundleData() {
 bool Register(const QString& file) {
     if (file == RegisteredFile) return true;
     ForgetHelpFile();
-    // Only a regular file: a pipe or a device might block or never end.
-    const QFileInfo info(file);
-    if (!info.isFile() || info.size() > kMaxBundleBytes) return false;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    // At most a byte more than the size it had: a file that keeps growing is not read on.
-    QByteArray bytes = in.read(info.size() + 1);
-    if (in.error() != QFileDevice::NoError || !IsSoundBundle(bytes)) return false;
-    RegisteredBytes = std::move(bytes);
+    std::optional<QByteArray> bytes = ReadSoundBundle(file);
+    if (!bytes) return false;
+    RegisteredBytes = std::move(*bytes);
     if (!QResource::registerResource(BundleData(), kRoot)) {
         RegisteredBytes.clear();
         return false;

@@ -1,9 +1,13 @@
 #include "help_viewer.h"
 
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QPointer>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "AssetPaths.h"
 #include "help_file.h"
 
 namespace slcy {
@@ -11,6 +15,32 @@ namespace slcy {
 namespace {
 
 QPointer<HelpViewer> Viewer;
+
+// The rules' pictures come in two sizes, "pics/piece1.png" and "pics/piece1@2x.png". Qt looks
+// for the "@2x" twin of a picture only when the page names it by a path it can try as it
+// stands, not by one relative to the page, as ours are; so the browser finds the twin itself
+// on a screen that scales the art by 2.
+class RulesBrowser final : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::ImageResource &&
+            devicePixelRatio() >= assets::kTwiceSizeFromRatio) {
+            const QUrl url = source().resolved(name);
+            if (url.scheme() == QLatin1String("qrc")) {
+                const QString twin = QString::fromStdString(
+                    assets::AtScale((QLatin1Char(':') + url.path()).toStdString(), 2));
+                QImage picture;
+                if (QFile::exists(twin) && picture.load(twin)) {
+                    picture.setDevicePixelRatio(2);
+                    return QPixmap::fromImage(picture);
+                }
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
 
 const QString kNotFoundPage = QStringLiteral(
     "<html><head><title>Hilfe / Help</title></head><body>"
@@ -22,7 +52,7 @@ const QString kNotFoundPage = QStringLiteral(
 
 }  // namespace
 
-HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrowser(this)) {
+HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new RulesBrowser(this)) {
     // The viewer never keeps the game running after its last window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);

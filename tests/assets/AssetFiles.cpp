@@ -47,6 +47,10 @@ PngHeader ReadPngHeader(const std::string& resource) {
     return h;
 }
 
+std::string ScaleName(const ::testing::TestParamInfo<int>& info) {
+    return std::to_string(info.param) + "x";
+}
+
 int Distance(QRgb a, QRgb b) {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                      std::abs(qBlue(a) - qBlue(b))});

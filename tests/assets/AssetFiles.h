@@ -1,6 +1,8 @@
 // Reading the committed asset files, and the few colour questions the tests ask of them.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -27,6 +29,18 @@ struct PngHeader {
     bool hasTransparencyChunk = false;
 };
 PngHeader ReadPngHeader(const std::string& resource);
+
+// The art's rules hold at both scales, the 2x art in doubled coordinates: a suite of them is
+// written once on this fixture and run at 1x and 2x (INSTANTIATE_AT_BOTH_SCALES).
+class ScaledArt : public ::testing::TestWithParam<int> {
+  protected:
+    int Scale() const { return GetParam(); }
+    // The resource at this test's scale.
+    std::string At(const std::string& resource) const { return AtScale(resource, Scale()); }
+};
+std::string ScaleName(const ::testing::TestParamInfo<int>& info);  // "1x", "2x"
+#define INSTANTIATE_AT_BOTH_SCALES(Suite) \
+    INSTANTIATE_TEST_SUITE_P(Art, Suite, ::testing::ValuesIn(kArtScales), ScaleName)
 
 // Colour questions.
 int Distance(QRgb a, QRgb b);  // largest difference of one channel

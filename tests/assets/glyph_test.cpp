@@ -1,5 +1,5 @@
 // Button glyphs, icons and pictures: sizes, and the key colour in the lower-left pixel that
-// the window turns transparent.
+// the window turns transparent, at 1x and 2x.
 #include <QSet>
 #include <gtest/gtest.h>
 #include <string>
@@ -18,11 +18,13 @@ struct GlyphFile {
     bool twoImages;     // normal look, then the disabled look, side by side
 };
 
-std::vector<GlyphFile> Glyphs() {
+std::vector<GlyphFile> GlyphFiles(int scale) {
     std::vector<GlyphFile> files;
     files.reserve(kGlyphs.size());
-    for (const Glyph& g : kGlyphs)
-        files.push_back({GlyphPath(g.Name), g.Width * g.Images, g.Height, g.Images == 2});
+    for (const Glyph& g : kGlyphs) {
+        files.push_back({GlyphPath(g.Name, scale), g.Width * g.Images * scale, g.Height * scale,
+                         g.Images == 2});
+    }
     return files;
 }
 
@@ -55,16 +57,20 @@ bool Bluish(QRgb c) { return qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 1
 bool Yellowish(QRgb c) { return qRed(c) > 170 && qGreen(c) > 150 && qBlue(c) < 100; }
 bool Dark(QRgb c) { return qGray(c) < 70; }
 
+using Glyphs = ScaledArt;
+using WindowIcon = ScaledArt;
+using Pictures = ScaledArt;
+
 }  // namespace
 
-TEST(Glyphs, HaveTheirSizes) {
-    for (const GlyphFile& g : Glyphs()) {
+TEST_P(Glyphs, HaveTheirSizes) {
+    for (const GlyphFile& g : GlyphFiles(Scale())) {
         EXPECT_EQ(LoadPng(g.file).size(), QSize(g.width, g.height)) << g.file;
     }
 }
 
-TEST(Glyphs, AreOpaqueBitmapsOfAtMostSixteenColours) {
-    for (const GlyphFile& g : Glyphs()) {
+TEST_P(Glyphs, AreOpaqueBitmapsOfAtMostSixteenColours) {
+    for (const GlyphFile& g : GlyphFiles(Scale())) {
         const QImage image = LoadPng(g.file);
         EXPECT_FALSE(image.hasAlphaChannel()) << g.file;
         EXPECT_FALSE(ReadPngHeader(g.file).hasTransparencyChunk) << g.file;
@@ -76,15 +82,15 @@ TEST(Glyphs, AreOpaqueBitmapsOfAtMostSixteenColours) {
     }
 }
 
-TEST(Glyphs, LowerLeftPixelHoldsAKeyColour) {
-    for (const GlyphFile& g : Glyphs())
+TEST_P(Glyphs, LowerLeftPixelHoldsAKeyColour) {
+    for (const GlyphFile& g : GlyphFiles(Scale()))
         EXPECT_TRUE(IsKeyColour(LowerLeft(LoadPng(g.file)))) << g.file;
 }
 
-TEST(Glyphs, KeyColourOnlySurroundsTheMotifAndNeverFallsInsideIt) {
+TEST_P(Glyphs, KeyColourOnlySurroundsTheMotifAndNeverFallsInsideIt) {
     // Every key-coloured pixel must be reachable from the glyph's border through key-coloured
     // pixels: a key pixel walled in by the motif would be a hole punched into the picture.
-    for (const GlyphFile& g : Glyphs()) {
+    for (const GlyphFile& g : GlyphFiles(Scale())) {
         const QImage image = LoadPng(g.file);
         const QRgb key = LowerLeft(image);
         const int w = image.width(), h = image.height();
@@ -124,8 +130,8 @@ TEST(Glyphs, KeyColourOnlySurroundsTheMotifAndNeverFallsInsideIt) {
     }
 }
 
-TEST(Glyphs, DisabledLookIsGreyEmbossedOnTheKey) {
-    for (const GlyphFile& g : Glyphs()) {
+TEST_P(Glyphs, DisabledLookIsGreyEmbossedOnTheKey) {
+    for (const GlyphFile& g : GlyphFiles(Scale())) {
         if (!g.twoImages) continue;
         const QImage image = LoadPng(g.file);
         const QRgb key = LowerLeft(image);
@@ -142,45 +148,48 @@ TEST(Glyphs, DisabledLookIsGreyEmbossedOnTheKey) {
     }
 }
 
-TEST(Glyphs, MotifsWearTheirColours) {
-    auto share = [](const std::string& file, int width, auto test) {
-        return MotifShare(LoadPng(file), width, test);
+TEST_P(Glyphs, MotifsWearTheirColours) {
+    // The share of the motif's pixels, in the left (normal) image, that `test` accepts.
+    auto share = [&](const char* name, auto test) {
+        const Glyph& g = GlyphNamed(name);
+        return MotifShare(LoadPng(GlyphPath(name, Scale())), g.Width * Scale(), test);
     };
-    EXPECT_GT(share(GlyphPath("newgame"), 18, Dark), 0.5) << "a black bomb";
-    EXPECT_GT(share(GlyphPath("dlg_bomb"), 18, Dark), 0.5) << "a black bomb";
-    EXPECT_GT(share(GlyphPath("restart"), 18, Greenish), 0.6) << "a green arrow";
-    EXPECT_GT(share(GlyphPath("dlg_restart_yes"), 18, Greenish), 0.6) << "a green arrow";
-    EXPECT_GT(share(GlyphPath("dlg_restart_no"), 18, Reddish), 0.5) << "a red cross";
-    EXPECT_GT(share(GlyphPath("dlg_cancel"), 18, Reddish), 0.5) << "a red X";
-    EXPECT_GT(share(GlyphPath("check"), 18, Greenish), 0.6) << "a green check mark";
-    EXPECT_GT(share(GlyphPath("rules"), 18, Reddish), 0.4) << "a red ball";
-    EXPECT_GT(share(GlyphPath("info"), 18, Bluish), 0.4) << "a blue ball";
-    EXPECT_GT(share(GlyphPath("pause"), 18, Bluish), 0.3) << "a blue cup";
-    EXPECT_GT(share(GlyphPath("exit"), 18, Bluish), 0.3) << "a blue door";
-    EXPECT_GT(share(GlyphPath("dlg_door"), 18, Bluish), 0.3) << "a blue door";
-    EXPECT_GT(share(GlyphPath("tongue"), 15, Reddish), 0.5) << "red lips";
-    EXPECT_GT(share(GlyphPath("dlg_smile"), 17, Yellowish), 0.5) << "a yellow face";
-    EXPECT_GT(share(GlyphPath("dlg_frown"), 17, Greenish), 0.5) << "a green face";
-    EXPECT_GT(share(GlyphPath("wumple"), 26, Bluish), 0.3) << "on a blue ground";
-    EXPECT_GT(share(GlyphPath("sup"), 13, Greenish), 0.6) << "a green triangle";
-    EXPECT_GT(share(GlyphPath("sdown"), 13, Greenish), 0.6) << "a green triangle";
+    EXPECT_GT(share("newgame", Dark), 0.5) << "a black bomb";
+    EXPECT_GT(share("dlg_bomb", Dark), 0.5) << "a black bomb";
+    EXPECT_GT(share("restart", Greenish), 0.6) << "a green arrow";
+    EXPECT_GT(share("dlg_restart_yes", Greenish), 0.6) << "a green arrow";
+    EXPECT_GT(share("dlg_restart_no", Reddish), 0.5) << "a red cross";
+    EXPECT_GT(share("dlg_cancel", Reddish), 0.5) << "a red X";
+    EXPECT_GT(share("check", Greenish), 0.6) << "a green check mark";
+    EXPECT_GT(share("rules", Reddish), 0.4) << "a red ball";
+    EXPECT_GT(share("info", Bluish), 0.4) << "a blue ball";
+    EXPECT_GT(share("pause", Bluish), 0.3) << "a blue cup";
+    EXPECT_GT(share("exit", Bluish), 0.3) << "a blue door";
+    EXPECT_GT(share("dlg_door", Bluish), 0.3) << "a blue door";
+    EXPECT_GT(share("tongue", Reddish), 0.5) << "red lips";
+    EXPECT_GT(share("dlg_smile", Yellowish), 0.5) << "a yellow face";
+    EXPECT_GT(share("dlg_frown", Greenish), 0.5) << "a green face";
+    EXPECT_GT(share("wumple", Bluish), 0.3) << "on a blue ground";
+    EXPECT_GT(share("sup", Greenish), 0.6) << "a green triangle";
+    EXPECT_GT(share("sdown", Greenish), 0.6) << "a green triangle";
 }
 
-TEST(Glyphs, LevelBarTrianglesPointUpAndDown) {
+TEST_P(Glyphs, LevelBarTrianglesPointUpAndDown) {
     // A triangle is widest at its base: at the bottom when it points up.
-    auto widestRow = [](const std::string& file) {
-        const QImage g = LoadPng(file);
+    const int size = 13 * Scale();
+    auto widestRow = [&](const char* name) {
+        const QImage g = LoadPng(GlyphPath(name, Scale()));
         const QRgb key = LowerLeft(g);
         int best = 0, bestRow = -1;
-        for (int y = 0; y < 13; ++y) {
+        for (int y = 0; y < size; ++y) {
             int width = 0;
-            for (int x = 0; x < 13; ++x) width += Opaque(g.pixel(x, y)) != key;
+            for (int x = 0; x < size; ++x) width += Opaque(g.pixel(x, y)) != key;
             if (width > best) best = width, bestRow = y;
         }
         return bestRow;
     };
-    EXPECT_GT(widestRow(GlyphPath("sup")), 8);
-    EXPECT_LT(widestRow(GlyphPath("sdown")), 4);
+    EXPECT_GT(widestRow("sup"), 8 * Scale());
+    EXPECT_LT(widestRow("sdown"), 4 * Scale());
 }
 
 TEST(Icons, ComeInFiveSizesOfOneMotif) {
@@ -195,24 +204,35 @@ TEST(Icons, ComeInFiveSizesOfOneMotif) {
     }
 }
 
-TEST(Icons, WindowIconKeepsToSixteenColours) {
-    const PngHeader h = ReadPngHeader(IconPath(kWindowIconSize));
+TEST_P(WindowIcon, KeepsToSixteenColoursOneOfThemTransparent) {
+    // At 2x the same 32-pixel icon drawn at 64 pixels, by the same rules.
+    const PngHeader h = ReadPngHeader(WindowIconPath(Scale()));
     EXPECT_EQ(h.colourType, 3);
-    const QImage icon = LoadPng(IconPath(kWindowIconSize));
+    const QImage icon = LoadPng(WindowIconPath(Scale()));
+    const int size = kWindowIconSize * Scale();
+    ASSERT_EQ(icon.size(), QSize(size, size));
     QSet<QRgb> colours;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) colours.insert(icon.pixel(x, y));
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) colours.insert(icon.pixel(x, y));
     }
     EXPECT_LE(colours.size(), 16);
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    const QRgb light = icon.pixel(12 * Scale(), 20 * Scale());
+    EXPECT_EQ(qAlpha(light), 255);
+    EXPECT_TRUE(Greenish(light));
 }
 
-TEST(Pictures, SplashIsTrueColourAndInfoPictureHasAPalette) {
-    EXPECT_EQ(LoadPng(kSplashPicture).size(), QSize(200, 150));
-    EXPECT_EQ(ReadPngHeader(kSplashPicture).colourType, 2);
-    const QImage info = LoadPng(kInfoPicture);
-    EXPECT_EQ(info.size(), QSize(100, 75));
-    const PngHeader h = ReadPngHeader(kInfoPicture);
+TEST_P(Pictures, SplashIsTrueColourAndInfoPictureHasAPalette) {
+    EXPECT_EQ(LoadPng(At(kSplashPicture)).size(), QSize(200, 150) * Scale());
+    EXPECT_EQ(ReadPngHeader(At(kSplashPicture)).colourType, 2);
+    const QImage info = LoadPng(At(kInfoPicture));
+    EXPECT_EQ(info.size(), QSize(100, 75) * Scale());
+    const PngHeader h = ReadPngHeader(At(kInfoPicture));
     EXPECT_EQ(h.colourType, 3);
     EXPECT_EQ(h.bitDepth, 8);
     EXPECT_LE(info.colorCount(), 256);
 }
+
+INSTANTIATE_AT_BOTH_SCALES(Glyphs);
+INSTANTIATE_AT_BOTH_SCALES(WindowIcon);
+INSTANTIATE_AT_BOTH_SCALES(Pictures);

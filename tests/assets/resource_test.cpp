@@ -1,15 +1,28 @@
-// A program that links slcy_assets finds every picture and sound under ":/", and the table in
-// AssetPaths.h names every committed file.
+// A program that links slcy_assets finds every picture and sound under ":/", with the 2x art
+// once its file beside the program is registered, and the table in AssetPaths.h names every
+// committed file.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include "AssetFiles.h"
+#include "TwiceSizeArt.h"
 
 using namespace assettest;
 
-TEST(AssetResources, EveryFileOfTheLibraryOpensAndMatchesTheCommittedOne) {
+namespace {
+
+class AssetResources : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(RegisterTwiceSizeArt(SLCY_BIN_DIR)); }
+};
+
+}  // namespace
+
+TEST_F(AssetResources, EveryFileOfTheLibraryOpensAndMatchesTheCommittedOne) {
     for (const std::string& path : AllResources()) {
         QFile resource(QString::fromStdString(path));
         ASSERT_TRUE(resource.open(QIODevice::ReadOnly)) << path;
@@ -17,15 +30,18 @@ TEST(AssetResources, EveryFileOfTheLibraryOpensAndMatchesTheCommittedOne) {
     }
 }
 
-TEST(AssetResources, SheetsLoadAsImagesInTheirDrawingOrder) {
+TEST_F(AssetResources, SheetsLoadAsImagesInTheirDrawingOrder) {
     const QSize sizes[] = {{432, 180}, {288, 288}, {96, 12}, {500, 333}, {148, 20}, {121, 20}};
     for (size_t i = 0; i < kSpriteSheets.size(); ++i) {
-        EXPECT_EQ(QImage(kSpriteSheets[i].Path).size(), sizes[i]) << i;
         EXPECT_EQ(QSize(kSpriteSheets[i].Width, kSpriteSheets[i].Height), sizes[i]) << i;
+        for (int scale : kArtScales) {
+            const QString path = QString::fromStdString(AtScale(kSpriteSheets[i].Path, scale));
+            EXPECT_EQ(QImage(path).size(), sizes[i] * scale) << path.toStdString();
+        }
     }
 }
 
-TEST(AssetResources, EveryCommittedFileIsInTheLibrary) {
+TEST_F(AssetResources, EveryCommittedFileIsInTheLibrary) {
     QStringList listed;
     for (const std::string& path : AllResources())
         listed << QString::fromStdString(FileOf(path));
@@ -34,4 +50,18 @@ TEST(AssetResources, EveryCommittedFileIsInTheLibrary) {
             EXPECT_TRUE(listed.contains(QString(dir) + "/" + f)) << dir << "/" << f.toStdString();
         }
     }
+}
+
+TEST(TwiceSizeArt, AMissingOrDamagedFileIsRefused) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_FALSE(ReadTwiceSizeArt(dir.path())) << "missing";
+    QFile built(QDir(SLCY_BIN_DIR).filePath(kTwiceSizeArtFile));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    QFile damaged(QDir(dir.path()).filePath(kTwiceSizeArtFile));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(built.read(built.size() / 2));  // cut off in the middle
+    damaged.close();
+    EXPECT_FALSE(ReadTwiceSizeArt(dir.path())) << "cut in half";
+    EXPECT_TRUE(ReadTwiceSizeArt(SLCY_BIN_DIR)) << "as built";
 }

@@ -137,5 +137,19 @@ TEST_F(HelpViewerTest, TheRulesComeBackAfterTheNotFoundPage) {
     EXPECT_TRUE(OpenHelpViewer()->browser()->toPlainText().contains(QStringLiteral("How to play")));
 }
 
+// The rules' pictures are drawn for the screen: on one that scales by 2 (help_tests runs this
+// once more with QT_SCALE_FACTOR=2) they are their 2x twins, at the same size on the page.
+TEST_F(HelpViewerTest, TheRulesPicturesAreDrawnForTheScreensPixelRatio) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    QTextBrowser* browser = OpenHelpViewer()->browser();
+    const int ratio = browser->devicePixelRatio() >= 1.5 ? 2 : 1;
+    const QVariant picture =
+        browser->document()->resource(QTextDocument::ImageResource, QUrl("pics/piece1.png"));
+    const QPixmap piece = picture.value<QPixmap>();
+    EXPECT_EQ(piece.size(), QSize(36, 36) * ratio);
+    EXPECT_EQ(piece.deviceIndependentSize(), QSizeF(36, 36));
+}
+
 }  // namespace
 }  // namespace slcy

@@ -8,20 +8,22 @@ namespace artgen {
 namespace {
 constexpr int kFactor = 8;
 const Rgb kButtonFace = Hex(0xD4D0C8);
+constexpr QRgb kEngravedGrey = 0xFF808080;
+constexpr QRgb kEngravedWhite = 0xFFFFFFFF;
 }  // namespace
 
-QImage RenderGlyph(int width, int height, QRgb key, const Motif& motif) {
-    QImage big = BigCanvas(width, height, kFactor);
+QImage RenderGlyph(int width, int height, QRgb key, const Motif& motif, int scale) {
+    QImage big = BigCanvas(width * scale, height * scale, kFactor);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kFactor, kFactor);
+        p.scale(kFactor * scale, kFactor * scale);
         motif(p);
     }
     const QImage small = Shrink(big, kFactor);
-    QImage out(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    QImage out(small.size(), QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        for (int x = 0; x < out.width(); ++x) {
             const QRgb s = reinterpret_cast<const QRgb*>(small.constScanLine(y))[x];
             const int a = qAlpha(s);
             if (a < 110) {
@@ -37,11 +39,11 @@ QImage RenderGlyph(int width, int height, QRgb key, const Motif& motif) {
         }
     }
     // The motif must never reach the lower-left pixel: that pixel names the key.
-    out.setPixel(0, height - 1, key);
+    out.setPixel(0, out.height() - 1, key);
     return out;
 }
 
-QImage DisabledLook(const QImage& glyph, QRgb key) {
+QImage DisabledLook(const QImage& glyph, QRgb key, int scale) {
     const int w = glyph.width(), h = glyph.height();
     auto motif = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < w && y < h && glyph.pixel(x, y) != key;
@@ -54,8 +56,10 @@ QImage DisabledLook(const QImage& glyph, QRgb key) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             QRgb c = key;
-            if (motif(x, y) || engraved(x - 1, y - 1)) c = qRgb(255, 255, 255);
-            if (engraved(x, y)) c = qRgb(128, 128, 128);
+            bool lit = motif(x, y);
+            for (int k = 1; k <= scale; ++k) lit = lit || engraved(x - k, y - k);
+            if (lit) c = kEngravedWhite;
+            if (engraved(x, y)) c = kEngravedGrey;
             out.setPixel(x, y, c);
         }
     }
@@ -63,15 +67,29 @@ QImage DisabledLook(const QImage& glyph, QRgb key) {
     return out;
 }
 
-QImage WithDisabled(const QImage& glyph, QRgb key) {
+QImage WithDisabled(const QImage& glyph, QRgb key, int scale) {
     QImage both(glyph.width() * 2, glyph.height(), QImage::Format_RGB32);
     Blit(both, glyph, 0, 0);
-    Blit(both, DisabledLook(glyph, key), glyph.width(), 0);
+    Blit(both, DisabledLook(glyph, key, scale), glyph.width(), 0);
     return both;
 }
 
-void SaveGlyph(const QImage& glyph, QRgb key, const QString& path) {
-    SaveIndexed(Quantise(glyph, 16, {key}), path);
+void SaveGlyph(const QImage& glyph, QRgb key, int images, const QString& path) {
+    QImage indexed = Quantise(glyph, 16, {key});
+    // The disabled look is engraved in exact grey and white. Where sixteen colours cannot keep
+    // them apart from the motif's own greys, as in the larger glyphs, they get entries of their
+    // own.
+    bool kept = true;
+    const int disabledFrom = images == 2 ? glyph.width() / 2 : glyph.width();
+    for (int y = 0; y < glyph.height() && kept; ++y) {
+        for (int x = disabledFrom; x < glyph.width() && kept; ++x) {
+            const QRgb c = glyph.pixel(x, y) | 0xFF000000u;
+            const bool engraved = c == kEngravedGrey || c == kEngravedWhite;
+            kept = !engraved || (indexed.pixel(x, y) | 0xFF000000u) == c;
+        }
+    }
+    if (!kept) indexed = Quantise(glyph, 16, {key, kEngravedGrey, kEngravedWhite});
+    SaveIndexed(indexed, path);
 }
 
 }  // namespace artgen

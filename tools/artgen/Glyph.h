@@ -18,17 +18,19 @@ inline constexpr QRgb kKeyGrey = 0xFFC0C0C0;
 // Paints the motif in glyph pixel coordinates; the painter is already scaled and antialiased.
 using Motif = std::function<void(QPainter&)>;
 
-// An opaque RGB glyph of width x height with the motif on the key colour.
-QImage RenderGlyph(int width, int height, QRgb key, const Motif& motif);
+// An opaque RGB glyph of width x height design pixels, drawn `scale` times as large, with the
+// motif on the key colour.
+QImage RenderGlyph(int width, int height, QRgb key, const Motif& motif, int scale);
 
-// The disabled look of a glyph: its shape embossed in grey with a white shadow, as buttons
-// have always shown it.
-QImage DisabledLook(const QImage& glyph, QRgb key);
+// The disabled look of a glyph drawn at `scale`: its shape embossed in grey with a white shadow
+// one design pixel wide, as buttons have always shown it.
+QImage DisabledLook(const QImage& glyph, QRgb key, int scale);
 
 // Normal and disabled look side by side, as two-image buttons expect them.
-QImage WithDisabled(const QImage& glyph, QRgb key);
+QImage WithDisabled(const QImage& glyph, QRgb key, int scale);
 
-// Saves as a 16-colour palette bitmap; the key colour is the first entry.
-void SaveGlyph(const QImage& glyph, QRgb key, const QString& path);
+// Saves a glyph of `images` images as a 16-colour palette bitmap; the key colour is the first
+// entry.
+void SaveGlyph(const QImage& glyph, QRgb key, int images, const QString& path);
 
 }  // namespace artgen

@@ -262,14 +262,16 @@ void PaintLetterBall(QPainter& p, QColor ball, const QString& letter, const QStr
     p.drawPath(placed);
 }
 
-void PaintWumpleBadge(QPainter& p) {
+void PaintWumpleBadge(QPainter& p, int scale) {
     QPainterPath badge;
     badge.addRoundedRect(QRectF(0.5, 0.5, 25.0, 19.0), 3.2, 3.2);
     Outlined(p, badge, Lit({0, 0}, {26, 20}, QColor(0x58, 0x8A, 0xFF), QColor(0x14, 0x2C, 0xA0)),
              QColor(0x08, 0x10, 0x40), 0.7);
     p.save();
     p.setClipPath(badge);
-    const WumpleHead h = MakeWumpleHead(QTransform().translate(2.6, -0.6).scale(0.23, 0.23), 1.45);
+    // At 1x the spikes are drawn longer than the mascot wears them, or they would vanish.
+    const WumpleHead h = MakeWumpleHead(QTransform().translate(2.6, -0.6).scale(0.23, 0.23),
+                                        scale > 1 ? 1.25 : 1.45);
     const QColor ink(0x10, 0x08, 0x04);
     Outlined(p, h.hair, QColor(0xFF, 0xB4, 0x18), ink, 0.5);
     Outlined(p, h.face, QColor(0xF4, 0x7C, 0x56), ink, 0.5);
@@ -280,6 +282,12 @@ void PaintWumpleBadge(QPainter& p) {
     p.setPen(QPen(ink, 0.5, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(h.mouth);
+    if (scale > 1) {
+        // The ear and the brow, which need finer lines than a 1x pixel.
+        p.setPen(QPen(ink, 0.35, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(h.ear);
+        p.drawPath(h.brow);
+    }
     p.restore();
 }
 
@@ -361,15 +369,24 @@ void Bands(QPainter& p, QRectF inner, std::initializer_list<QColor> colours) {
 
 }  // namespace
 
-void PaintFlagsEnglish(QPainter& p) {
+void PaintFlagsEnglish(QPainter& p, int scale) {
     // The United States: thirteen one-pixel stripes and a canton with a pattern of stars.
     const QRectF us(0, 2, 26, 15);
     for (int s = 0; s < 13; ++s) {
         p.fillRect(QRectF(1, 3 + s, 24, 1), s % 2 ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xB2, 0x22, 0x34));
     }
     p.fillRect(QRectF(1, 3, 10, 7), QColor(0x3C, 0x3B, 0x6E));
-    for (int y = 1; y < 7; y += 2) {
-        for (int x = 1; x < 10; x += 2) p.fillRect(QRectF(1 + x, 3 + y, 1, 1), Qt::white);
+    if (scale > 1) {
+        // Stars half a pixel across, staggered the way the flag has them.
+        for (int y = 0; y < 7; ++y) {
+            for (int x = 0; x < 10; ++x) {
+                if ((x + y) % 2 == 0) p.fillRect(QRectF(1.5 + x, 3.5 + y, 0.5, 0.5), Qt::white);
+            }
+        }
+    } else {
+        for (int y = 1; y < 7; y += 2) {
+            for (int x = 1; x < 10; x += 2) p.fillRect(QRectF(1 + x, 3 + y, 1, 1), Qt::white);
+        }
     }
     FlagFrame(p, us);
     // The United Kingdom: saltires under the cross, clipped to the flag.

@@ -14,8 +14,9 @@
 namespace artgen {
 namespace {
 
-const std::map<std::string_view, Motif>& Motifs() {
-    static const std::map<std::string_view, Motif> motifs = {
+// The motifs for glyphs drawn at `scale`: a few show more detail where they have the pixels.
+std::map<std::string_view, Motif> Motifs(int scale) {
+    return {
         // Tool bar.
         {"newgame", PaintBomb},
         {"restart", PaintUTurnArrow},
@@ -34,7 +35,7 @@ const std::map<std::string_view, Motif>& Motifs() {
          [](QPainter& p) {
              PaintLetterBall(p, QColor(0x1C, 0x3C, 0xD8), "i", kSerifBoldDejaVu, 13.5);
          }},
-        {"wumple", PaintWumpleBadge},
+        {"wumple", [scale](QPainter& p) { PaintWumpleBadge(p, scale); }},
         // Level bar.
         {"sup", [](QPainter& p) { PaintTriangle(p, true); }},
         {"sdown", [](QPainter& p) { PaintTriangle(p, false); }},
@@ -48,27 +49,25 @@ const std::map<std::string_view, Motif>& Motifs() {
         {"dlg_cancel", PaintCancelX},
         {"check", PaintCheckMark},
         // Language dialog.
-        {"flags_en", PaintFlagsEnglish},
+        {"flags_en", [scale](QPainter& p) { PaintFlagsEnglish(p, scale); }},
         {"flags_de", PaintFlagsGerman},
     };
-    return motifs;
 }
 
 }  // namespace
 
-void WriteGlyphs(const QString& out) {
+void WriteGlyphs(const QString& out, int scale) {
+    const std::map<std::string_view, Motif> motifs = Motifs(scale);
     for (const slcy::assets::Glyph& g : slcy::assets::kGlyphs) {
-        const auto motif = Motifs().find(g.Name);
-        if (motif == Motifs().end())
+        const auto motif = motifs.find(g.Name);
+        if (motif == motifs.end())
             slcy::tools::Die(
                 QStringLiteral("artgen"),
                 QStringLiteral("no motif for the glyph %1").arg(QLatin1String(g.Name)));
-        QImage glyph = RenderGlyph(g.Width, g.Height, kKeyOlive, motif->second);
-        if (g.Images == 2) glyph = WithDisabled(glyph, kKeyOlive);
-        SaveGlyph(
-            glyph, kKeyOlive,
-            out + "/" +
-                QString::fromStdString(slcy::assets::FileOf(slcy::assets::GlyphPath(g.Name))));
+        QImage glyph = RenderGlyph(g.Width, g.Height, kKeyOlive, motif->second, scale);
+        if (g.Images == 2) glyph = WithDisabled(glyph, kKeyOlive, scale);
+        const std::string file = slcy::assets::FileOf(slcy::assets::GlyphPath(g.Name, scale));
+        SaveGlyph(glyph, kKeyOlive, g.Images, out + "/" + QString::fromStdString(file));
     }
 }
 

@@ -1,6 +1,6 @@
 // The window icon: the junction seen from the front with stubs to the top and the right.
-// The 32-pixel icon keeps to sixteen colours, one of them transparent; the larger desktop
-// sizes are smooth.
+// The 32-pixel icon keeps to sixteen colours, one of them transparent, and so does its twin
+// drawn at 64 pixels for screens that scale by 2; the desktop sizes are smooth.
 #include <QPainter>
 #include <vector>
 
@@ -55,11 +55,13 @@ QImage SixteenColours(const QImage& smooth) {
 
 }  // namespace
 
-QImage MakeIcon(int size) {
-    const QImage smooth = Render(size);
-    if (size == 32) return SixteenColours(smooth);
+QImage MakeWindowIcon(int scale) {
+    return SixteenColours(Render(32 * scale));
+}
+
+QImage MakeDesktopIcon(int size) {
     // Back to straight alpha for saving.
-    return smooth.convertToFormat(QImage::Format_ARGB32);
+    return Render(size).convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace artgen

@@ -1,5 +1,6 @@
 #include "Noise.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "random.h"
@@ -7,7 +8,30 @@
 namespace artgen {
 
 namespace {
+
 double Fade(double t) { return t * t * t * (t * (t * 6 - 15) + 10); }
+
+// The Catmull-Rom curve through p0..p3 between p1 (t = 0) and p2 (t = 1).
+double CatmullRom(double p0, double p1, double p2, double p3, double t) {
+    return p1 + 0.5 * t *
+                    (p2 - p0 + t * (2 * p0 - 5 * p1 + 4 * p2 - p3 + t * (3 * (p1 - p2) + p3 - p0)));
+}
+
+// A lattice of values joined by Catmull-Rom curves in both directions, kept within [0, 1].
+template <typename Value>
+double Cubic(const Value& value, double x, double y) {
+    const double fx = std::floor(x), fy = std::floor(y);
+    const auto ix = static_cast<std::int64_t>(fx);
+    const auto iy = static_cast<std::int64_t>(fy);
+    double rows[4];
+    for (int j = 0; j < 4; ++j) {
+        const std::int64_t row = iy - 1 + j;
+        rows[j] = CatmullRom(value(ix - 1, row), value(ix, row), value(ix + 1, row),
+                             value(ix + 2, row), x - fx);
+    }
+    return std::clamp(CatmullRom(rows[0], rows[1], rows[2], rows[3], y - fy), 0.0, 1.0);
+}
+
 }  // namespace
 
 double ValueNoise::Lattice(std::int64_t x, std::int64_t y) const {
@@ -15,6 +39,9 @@ double ValueNoise::Lattice(std::int64_t x, std::int64_t y) const {
 }
 
 double ValueNoise::At(double x, double y) const {
+    if (cubic_) {
+        return Cubic([this](std::int64_t i, std::int64_t j) { return Lattice(i, j); }, x, y);
+    }
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const auto ix = static_cast<std::int64_t>(fx);
@@ -61,6 +88,23 @@ double ValueNoise::Ridged(double x, double y, int octaves) const {
 
 double PixelNoise(std::uint64_t seed, int x, int y) {
     return slcy::tools::UnitFromBits(slcy::tools::HashCell(seed, x, y));
+}
+
+double DesignGrain(std::uint64_t seed, double x, double y, int scale) {
+    if (scale == 1) return PixelNoise(seed, static_cast<int>(x), static_cast<int>(y));
+    // The values sit at the design pixels' centres.
+    return Cubic(
+        [seed](std::int64_t i, std::int64_t j) {
+            return PixelNoise(seed, static_cast<int>(i), static_cast<int>(j));
+        },
+        x - 0.5, y - 0.5);
+}
+
+double SpeckAt(std::uint64_t seed, double x, double y, int scale) {
+    const double fx = std::floor(x), fy = std::floor(y);
+    const double value = PixelNoise(seed, static_cast<int>(fx), static_cast<int>(fy));
+    if (scale == 1) return value;
+    return std::hypot(x - fx - 0.5, y - fy - 0.5) < 0.42 ? value : 0.5;
 }
 
 }  // namespace artgen

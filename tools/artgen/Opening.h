@@ -14,11 +14,12 @@ inline constexpr double kHoleRadius = 6.6;
 // for points inside kHoleRadius.
 Rgb HoleColour(double dx, double dy);
 
-// The 112-pixel marker disc in a 12 x 12 cell: rows 4, 8, 10, 10, 12, 12, 12, 12, 10, 10, 8, 4
-// wide, each centred. These are exactly the pixels whose centres lie within 5.9 of the middle.
-constexpr bool InMarkerDisc(int x, int y) {
-    const double dx = x + 0.5 - 6.0;
-    const double dy = y + 0.5 - 6.0;
+// The marker disc in a 12 x 12 cell drawn `scale` times as large: the pixels whose centres lie
+// within 5.9 design pixels of the middle. At 1x these are the 112 pixels of rows 4, 8, 10, 10,
+// 12, 12, 12, 12, 10, 10, 8, 4, each row centred; at 2x the same circle, drawn rounder.
+constexpr bool InMarkerDisc(int x, int y, int scale) {
+    const double dx = (x + 0.5) / scale - 6.0;
+    const double dy = (y + 0.5) / scale - 6.0;
     return dx * dx + dy * dy <= 5.9 * 5.9;
 }
 

@@ -40,14 +40,14 @@ QImage Finish(const QImage& big, int factor) {
     return Shrink(big, factor).convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Splash() {
+QImage Splash(int scale) {
     constexpr int kFactor = 4;
-    QImage big(200 * kFactor, 150 * kFactor, QImage::Format_ARGB32_Premultiplied);
+    QImage big(200 * kFactor * scale, 150 * kFactor * scale, QImage::Format_ARGB32_Premultiplied);
     big.fill(QColor(0xC8, 0xC8, 0xC8));
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kFactor, kFactor);
+        p.scale(kFactor * scale, kFactor * scale);
         p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.0));
         p.drawRect(QRectF(0.5, 0.5, 199, 149));
         // Three junctions joined by short pipes: two side by side, one below the left one.
@@ -73,23 +73,26 @@ QImage Splash() {
         p.drawPath(CentredText(kSansBold, 25, "?", 152, 33));
     }
     QImage splash = Finish(big, kFactor);
-    // The title in large white letters with a red glow, the numeral below it.
-    QPainterPath title = TextPath(kSerifBold, 33, "Sluicery").translated(8, 124);
-    title.addPath(CentredText(kSerifBold, 24, "II", 8 + title.boundingRect().width() / 2, 146));
+    // The title in large white letters with a red glow, the numeral below it, lettered from the
+    // font at the size it is shown.
+    QPainterPath title =
+        TextPath(kSerifBold, 33 * scale, "Sluicery").translated(8 * scale, 124 * scale);
+    title.addPath(CentredText(kSerifBold, 24 * scale, "II",
+                              8 * scale + title.boundingRect().width() / 2, 146 * scale));
     QImage layer(splash.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
-    PaintGlowingTitle(layer, title, 2.0);
+    PaintGlowingTitle(layer, title, 2.0 * scale);
     Composite(splash, layer);
     return splash.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage InfoPicture() {
+QImage InfoPicture(int scale) {
     constexpr int kFactor = 4;
-    QImage big(100 * kFactor, 75 * kFactor, QImage::Format_ARGB32_Premultiplied);
+    QImage big(100 * kFactor * scale, 75 * kFactor * scale, QImage::Format_ARGB32_Premultiplied);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kFactor, kFactor);
+        p.scale(kFactor * scale, kFactor * scale);
         QLinearGradient sky(0, 0, 0, 75);
         sky.setColorAt(0, QColor(0xF4, 0xF6, 0xFA));
         sky.setColorAt(1, QColor(0xC4, 0xCC, 0xD8));
@@ -135,10 +138,13 @@ QImage InfoPicture() {
 
 }  // namespace
 
-void WritePictures(const QString& out) {
+void WritePictures(const QString& out, int scale) {
     using namespace slcy::assets;
-    SaveRgb(Splash(), out + "/" + FileOf(kSplashPicture));
-    SaveIndexed(Quantise(InfoPicture(), 256), out + "/" + FileOf(kInfoPicture));
+    auto file = [&](const char* resource) {
+        return out + "/" + QString::fromStdString(FileOf(AtScale(resource, scale)));
+    };
+    SaveRgb(Splash(scale), file(kSplashPicture));
+    SaveIndexed(Quantise(InfoPicture(scale), 256), file(kInfoPicture));
 }
 
 }  // namespace artgen

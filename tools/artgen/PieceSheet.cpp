@@ -27,6 +27,7 @@ constexpr double kStubHalf = 4.0;
 constexpr double kFlangeHalf = 5.4;
 constexpr double kFlangeFrom = 13.6;
 constexpr double kFlangeTo = 15.9;
+constexpr double kBoltRadius = 0.6;  // only drawn at 2x
 
 // Whether the kind has a stub towards direction d (Right, Up, Left, Down) in its resting
 // picture: where the rules give it an opening at orientation 0.
@@ -47,6 +48,8 @@ struct Piece {
     double angle;  // anticlockwise on screen, radians
     double cosA, sinA;
     double rustiness;  // 0 clean .. 1 the badly rusted cross
+    std::uint64_t seed;
+    bool fine;  // drawn at 2x or more: room for detail smaller than a 1x pixel
     ValueNoise grain{0}, brush{0}, rust{0}, specks{0}, paper{0};
 
     // Object coordinates of a screen offset from the centre.
@@ -82,17 +85,29 @@ bool Solid(const Piece& p, double dx, double dy) {
 }
 
 Rgb SteelColour(const Piece& p, double u, double v) {
-    // Brushing runs along the box's own x axis, so it turns with the box.
-    const double brushed = p.brush.Fbm(u * 0.10, v * 2.2, 3) - 0.5;
-    const double streak = p.grain.At(u * 0.35 + 40, v * 7.0) - 0.5;
+    // Brushing runs along the box's own x axis, so it turns with the box. At 1x it is a grain
+    // finer than the pixels; drawn larger it shows as streaks a pixel or two wide, without the
+    // grain, which would only be noise there.
+    const double brushed =
+        p.fine ? p.brush.Fbm(u * 0.10, v * 1.1, 2) - 0.5 : p.brush.Fbm(u * 0.10, v * 2.2, 3) - 0.5;
+    const double streak = p.fine ? 0.0 : p.grain.At(u * 0.35 + 40, v * 7.0) - 0.5;
     Rgb c = kSteel * (1.0 + 0.16 * brushed + 0.10 * streak);
-    // Rust: a few soft patches plus scattered specks; the cross is rusted much more.
+    // Rust: a few soft patches plus scattered specks; the cross is rusted much more. The larger
+    // art draws each speck as a crisp round dot where the 1x art has a soft blot.
     const double patch = p.rust.Fbm(u * 0.22 + 3.1, v * 0.22 - 1.7, 4);
-    const double speck = p.specks.At(u * 1.1 + 11, v * 1.1 + 5);
     const double patchAmount = SmoothStep(0.70 - 0.20 * p.rustiness, 0.77 - 0.20 * p.rustiness, patch);
-    const double speckAmount = SmoothStep(0.84 - 0.14 * p.rustiness, 0.89 - 0.14 * p.rustiness, speck);
+    double speckAmount = 0;
+    if (p.fine) {
+        const double speck = SpeckAt(p.seed + 5, u * 1.1 + 40, v * 1.1 + 40, 2);
+        speckAmount = speck > 0.93 - 0.10 * p.rustiness ? 1.0 : 0.0;
+    } else {
+        const double speck = p.specks.At(u * 1.1 + 11, v * 1.1 + 5);
+        speckAmount = SmoothStep(0.84 - 0.14 * p.rustiness, 0.89 - 0.14 * p.rustiness, speck);
+    }
     const double rust = std::max(patchAmount * 0.85, speckAmount * 0.9);
-    const Rgb rustColour = Mix(Hex(0x6A3316), Hex(0x9C5A30), p.grain.At(u * 0.9 - 7, v * 0.9));
+    const double rustTone =
+        p.fine ? p.grain.At(u * 0.35 - 7, v * 0.35) : p.grain.At(u * 0.9 - 7, v * 0.9);
+    const Rgb rustColour = Mix(Hex(0x6A3316), Hex(0x9C5A30), rustTone);
     c = Mix(c, Hex(0x8A7060), 0.38 * p.rustiness);  // the cross's whole face is brown-tinged
     return Mix(c, rustColour, rust);
 }
@@ -134,7 +149,22 @@ Rgb ShadeStub(const Piece& p, int d, double along, double across) {
     p.ToScreen(-kDirY[d], kDirX[d], px, py);
     Vec3 n = Normalised({px * t, py * t, std::sqrt(std::max(0.0, 1 - t * t)) + 0.05});
     Rgb c = flange ? kFlange : kCopper;
-    c = c * (1.0 + 0.10 * (p.grain.At(along * 0.8 + 90, across * 0.8) - 0.5));
+    if (flange && p.fine) {
+        // Two bolt heads on the ring, beside the pipe: domes too small for the 1x art.
+        const double mid = (kFlangeFrom + kFlangeTo) / 2;
+        for (double side : {-1.0, 1.0}) {
+            const double bu = along - mid, bv = across - side * 4.7;
+            const double r = std::hypot(bu, bv) / kBoltRadius;
+            if (r >= 1) continue;
+            double ax, ay, cx, cy;
+            p.ToScreen(kDirX[d], kDirY[d], ax, ay);
+            p.ToScreen(-kDirY[d], kDirX[d], cx, cy);
+            const Vec3 dome = Normalised(
+                {ax * bu + cx * bv, ay * bu + cy * bv, kBoltRadius * std::sqrt(1 - r * r) + 0.1});
+            return Hex(0x9A5630) * Lambert(dome, 0.3) + Hex(0xFFE0C0) * (0.5 * Specular(dome, 12));
+        }
+    }
+    if (!p.fine) c = c * (1.0 + 0.10 * (p.grain.At(along * 0.8 + 90, across * 0.8) - 0.5));
     // The flange is a ring: its faces towards and away from the box catch the light differently.
     if (flange) {
         double ax, ay;
@@ -146,8 +176,9 @@ Rgb ShadeStub(const Piece& p, int d, double along, double across) {
 }
 
 Rgb ShadeGround(const Piece& p, double x, double y, double dx, double dy) {
-    const double mottle = p.paper.Fbm(x * 0.16, y * 0.16, 4) - 0.5;
-    const double fibre = p.grain.At(x * 1.3 + 200, y * 1.3) - 0.5;
+    // The paper's fibre is finer than a 1x pixel; larger, the ground is the mottle alone.
+    const double mottle = p.paper.Fbm(x * 0.16, y * 0.16, p.fine ? 2 : 4) - 0.5;
+    const double fibre = p.fine ? 0.0 : p.grain.At(x * 1.3 + 200, y * 1.3) - 0.5;
     Rgb c = kSand * (1.0 + 0.07 * mottle + 0.03 * fibre);
     // Soft shadow cast down and to the right: how much of a short ray towards the light hits
     // the box or a stub.
@@ -174,8 +205,8 @@ Rgb ShadePiece(const Piece& p, double x, double y) {
 
 }  // namespace
 
-QImage MakePieceSheet() {
-    QImage sheet(kFrames * kCell, kKinds * kCell, QImage::Format_RGB32);
+QImage MakePieceSheet(int scale) {
+    QImage sheet(kFrames * kCell * scale, kKinds * kCell * scale, QImage::Format_RGB32);
     for (int kind = 1; kind <= kKinds; ++kind) {
         for (int f = 0; f < kFrames; ++f) {
             Piece p;
@@ -189,17 +220,18 @@ QImage MakePieceSheet() {
                 p.sinA = std::array<double, 4>{0, 1, 0, -1}[f / 3];
             }
             p.rustiness = kind == 5 ? 1.0 : 0.0;
+            p.fine = scale > 1;
             // Each kind has its own steel; all frames of a kind share it, and the sand.
             const std::uint64_t seed = 0x51CE0000u + kind * 101;
-            p.grain = ValueNoise(seed + 1);
-            p.brush = ValueNoise(seed + 2);
-            p.rust = ValueNoise(seed + 3);
-            p.specks = ValueNoise(seed + 4);
-            p.paper = ValueNoise(0x5A4D);
-            const QImage frame = Supersample(kCell, kCell, 4, [&](double x, double y) {
-                return ShadePiece(p, x, y);
-            });
-            Blit(sheet, frame, f * kCell, (kind - 1) * kCell);
+            p.seed = seed;
+            p.grain = ValueNoise(seed + 1, scale);
+            p.brush = ValueNoise(seed + 2, scale);
+            p.rust = ValueNoise(seed + 3, scale);
+            p.specks = ValueNoise(seed + 4, scale);
+            p.paper = ValueNoise(0x5A4D, scale);
+            const QImage frame = Supersample(
+                kCell, kCell, 4, [&](double x, double y) { return ShadePiece(p, x, y); }, scale);
+            Blit(sheet, frame, f * kCell * scale, (kind - 1) * kCell * scale);
         }
     }
     return sheet;

@@ -2,23 +2,41 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace artgen {
 
-QImage Supersample(int width, int height, int ss, const Shader& shade) {
-    QImage out(width, height, QImage::Format_RGB32);
+namespace {
+
+// The larger art keeps 64 levels a channel: a step nobody sees in these textures, and with four
+// times the pixels it is the difference between a picture that packs well and one that does not.
+QRgb Stepped(Rgb c) {
+    auto level = [](double v) {
+        const double step = std::round(Clamp01(v / 255) * 63);
+        return static_cast<int>(std::lround(step * 255 / 63));
+    };
+    return qRgb(level(c.r), level(c.g), level(c.b));
+}
+
+}  // namespace
+
+QImage Supersample(int width, int height, int ss, const Shader& shade, int scale) {
+    QImage out(width * scale, height * scale, QImage::Format_RGB32);
     const double step = 1.0 / ss;
     const double weight = 1.0 / (ss * ss);
-    for (int y = 0; y < height; ++y) {
+    // Dividing by a power of two is exact, so the 1x samples are the very same numbers as ever.
+    const double perPixel = scale;
+    for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < width; ++x) {
+        for (int x = 0; x < out.width(); ++x) {
             Rgb sum;
             for (int j = 0; j < ss; ++j) {
                 for (int i = 0; i < ss; ++i) {
-                    sum = sum + shade(x + (i + 0.5) * step, y + (j + 0.5) * step);
+                    sum = sum + shade((x + (i + 0.5) * step) / perPixel,
+                                      (y + (j + 0.5) * step) / perPixel);
                 }
             }
-            line[x] = ToQRgb(sum * weight);
+            line[x] = scale == 1 ? ToQRgb(sum * weight) : Stepped(sum * weight);
         }
     }
     return out;

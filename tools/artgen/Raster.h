@@ -11,8 +11,11 @@ namespace artgen {
 
 using Shader = std::function<Rgb(double x, double y)>;
 
-// Averages ss x ss samples per pixel; x and y are continuous, pixel (i, j) spans [i, i + 1).
-QImage Supersample(int width, int height, int ss, const Shader& shade);
+// A picture of width x height design pixels (the pixels of the 1x art) drawn `scale` times as
+// large, averaging ss x ss samples per output pixel. The shader sees continuous design
+// coordinates whatever the scale: design pixel (i, j) spans [i, i + 1), so the same shader
+// draws the 1x picture and, with four times the samples, its 2x twin.
+QImage Supersample(int width, int height, int ss, const Shader& shade, int scale);
 
 // A fresh transparent ARGB canvas `factor` times the final size, for QPainter work that is
 // later shrunk by Shrink so that its edges come out antialiased. Shrink's result is

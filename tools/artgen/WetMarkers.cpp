@@ -44,31 +44,32 @@ Rgb CellColour(int cell, double dx, double dy) {
 
 }  // namespace
 
-QImage MakeWetMarkerStrip() {
-    QImage strip(8 * kMarker, kMarker, QImage::Format_RGB32);
+QImage MakeWetMarkerStrip(int scale) {
+    const int size = kMarker * scale;
+    QImage strip(8 * size, size, QImage::Format_RGB32);
     strip.fill(Qt::black);
     for (int cell = 0; cell <= 5; ++cell) {
         // The same 4 x 4 samples per pixel as the piece sheet, so the dry cell repeats the
         // piece's opening pixel for pixel.
-        const QImage img = Supersample(kMarker, kMarker, 4, [&](double x, double y) {
-            return CellColour(cell, x - 6.0, y - 6.0);
-        });
-        for (int y = 0; y < kMarker; ++y) {
-            for (int x = 0; x < kMarker; ++x) {
-                if (!InMarkerDisc(x, y)) continue;
+        const QImage img = Supersample(
+            kMarker, kMarker, 4,
+            [&](double x, double y) { return CellColour(cell, x - 6.0, y - 6.0); }, scale);
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                if (!InMarkerDisc(x, y, scale)) continue;
                 QRgb c = img.pixel(x, y);
                 // Pure black inside would punch a hole through the OR; it never happens with
                 // these colours, but the rule is worth keeping by construction.
                 if ((c & 0xFFFFFFu) == 0) c = qRgb(1, 1, 1);
-                strip.setPixel(cell * kMarker + x, y, c);
+                strip.setPixel(cell * size + x, y, c);
             }
         }
     }
-    for (int y = 0; y < kMarker; ++y) {
-        for (int x = 0; x < kMarker; ++x) {
-            const bool in = InMarkerDisc(x, y);
-            strip.setPixel(6 * kMarker + x, y, in ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-            strip.setPixel(7 * kMarker + x, y, in ? qRgb(0xFF, 0x19, 0x19) : qRgb(0, 0, 0));
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const bool in = InMarkerDisc(x, y, scale);
+            strip.setPixel(6 * size + x, y, in ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            strip.setPixel(7 * size + x, y, in ? qRgb(0xFF, 0x19, 0x19) : qRgb(0, 0, 0));
         }
     }
     return strip;

@@ -17,6 +17,14 @@ QString Under(const QString& out, const std::string& file) {
     return out + "/" + QString::fromStdString(file);
 }
 
+std::array<QImage, 6> MakeSheets(int scale) {
+    using namespace artgen;
+    return {
+        MakePieceSheet(scale),      MakeDecorSheet(scale),      MakeWetMarkerStrip(scale),
+        MakeBoardBackground(scale), MakeLevelDigitStrip(scale), MakeTimeDigitStrip(scale),
+    };
+}
+
 void WriteFontChecksums(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(artgen::FontChecksums()) < 0)
@@ -29,6 +37,7 @@ int main(int argc, char** argv) {
     slcy::tools::CommandLine commandLine(
         kTool, QStringLiteral("[--out DIR] [--preview-board FILE [--only-preview]]"),
         QStringLiteral("Draws the sprite sheets, icons, button glyphs and pictures of the game,\n"
+                       "each also at twice its size (name@2x.png) for screens that scale by 2,\n"
                        "and records the checksums of the fonts they were lettered with."));
     const QCommandLineOption outOption(
         QStringLiteral("out"),
@@ -59,25 +68,25 @@ int main(int argc, char** argv) {
     // First, so that a missing font is on record even though the lettering then fails.
     if (!commandLine.IsSet(onlyPreviewOption)) WriteFontChecksums(Under(out, kFontChecksums));
 
-    const std::array<QImage, 6> sheets = {
-        MakePieceSheet(),      MakeDecorSheet(),      MakeWetMarkerStrip(),
-        MakeBoardBackground(), MakeLevelDigitStrip(), MakeTimeDigitStrip(),
-    };
-    if (!preview.isEmpty()) SaveRgb(ComposePreviewBoard(sheets), preview);
+    // The sample board is drawn from the 1x sheets, as the game draws it at 1x.
+    if (!preview.isEmpty()) SaveRgb(ComposePreviewBoard(MakeSheets(1)), preview);
     if (commandLine.IsSet(onlyPreviewOption)) return 0;
 
-    // The four true-colour sheets, then the two palette strips.
-    for (int n = 0; n < 4; ++n) SaveRgb(sheets[n], Under(out, FileOf(kSpriteSheets[n].Path)));
-    for (int n = 4; n < 6; ++n) SaveIndexed(sheets[n], Under(out, FileOf(kSpriteSheets[n].Path)));
-    WriteGlyphs(out);
-    WritePictures(out);
+    for (int scale : kArtScales) {
+        const std::array<QImage, 6> sheets = MakeSheets(scale);
+        auto file = [&](const std::string& resource) {
+            return Under(out, FileOf(AtScale(resource, scale)));
+        };
+        // The four true-colour sheets, then the two palette strips.
+        for (int n = 0; n < 4; ++n) SaveRgb(sheets[n], file(kSpriteSheets[n].Path));
+        for (int n = 4; n < 6; ++n) SaveIndexed(sheets[n], file(kSpriteSheets[n].Path));
+        WriteGlyphs(out, scale);
+        WritePictures(out, scale);
+        SaveIndexed(MakeWindowIcon(scale), Under(out, FileOf(WindowIconPath(scale))));
+    }
     for (int size : kIconSizes) {
-        const QString path = Under(out, FileOf(IconPath(size)));
-        if (size == kWindowIconSize) {
-            SaveIndexed(MakeIcon(size), path);
-        } else {
-            SaveArgb(MakeIcon(size), path);
-        }
+        if (size != kWindowIconSize)
+            SaveArgb(MakeDesktopIcon(size), Under(out, FileOf(IconPath(size))));
     }
     return 0;
 }

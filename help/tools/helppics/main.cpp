@@ -5,8 +5,10 @@
 //
 // Writes piece1.png .. piece5.png (each kind at rest), dry.png and wet.png (a bend without and
 // with water), flow_before.png and flow_after.png (a short pipe before and after a left click
-// on its tee) and btn_<glyph>.png for every tool bar and level bar glyph; with --qrc, also a
-// resource list of them all under "pics/". The output depends on the input only.
+// on its tee) and btn_<glyph>.png for every tool bar and level bar glyph, each also at twice
+// the size (piece1@2x.png, ...) from the 2x art beside the named 1x files, for the viewer on a
+// screen that scales by 2; with --qrc, also a resource list of them all under "pics/". The
+// output depends on the input only.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,14 +59,27 @@ class PictureFolder {
     QStringList names_;
 };
 
-QImage ReadSheet(const QString& file, const assets::SheetFile& sheet) {
+// Reads a picture in plain pixels: Qt marks one read from a file named "@2x" as made for a
+// device pixel ratio of 2, and would then draw it at half its size.
+QImage ReadPixels(const QString& file) {
     QImage image(file);
-    if (image.size() != QSize(sheet.Width, sheet.Height))
-        tools::Die(kTool, QStringLiteral("cannot read a %1 x %2 %3")
-                              .arg(sheet.Width)
-                              .arg(sheet.Height)
-                              .arg(QString::fromLatin1(assets::FileOf(sheet.Path))));
+    image.setDevicePixelRatio(1);
     return image;
+}
+
+QImage ReadSheet(const QString& file, const assets::SheetFile& sheet, int scale) {
+    QImage image = ReadPixels(file);
+    if (image.size() != QSize(sheet.Width, sheet.Height) * scale)
+        tools::Die(kTool, QStringLiteral("cannot read a %1 x %2 %3")
+                              .arg(sheet.Width * scale)
+                              .arg(sheet.Height * scale)
+                              .arg(file));
+    return image;
+}
+
+// The name at a scale: "piece1.png" at 2 is "piece1@2x.png".
+QString AtScale(const QString& name, int scale) {
+    return QString::fromStdString(assets::AtScale(name.toStdString(), scale));
 }
 
 // Where an input is: as named by its option, or else where the game's table puts it in the art
@@ -120,39 +135,51 @@ int main(int argc, char* argv[]) {
         return Input(commandLine, option, namesFolder, artOption, inArt);
     };
 
-    const QImage pieces = ReadSheet(
-        input(piecesOption, false, assets::FileOf(assets::kPieceSheet.Path)), assets::kPieceSheet);
-    const QImage markers =
-        ReadSheet(input(markersOption, false, assets::FileOf(assets::kWetMarkerStrip.Path)),
-                  assets::kWetMarkerStrip);
     PictureFolder out(commandLine.Value(outOption));
+    for (int scale : assets::kArtScales) {
+        // The 2x inputs lie beside the 1x ones, named with "@2x"; so do the 2x pictures.
+        const auto inputAt = [&](const QCommandLineOption& option, bool namesFolder,
+                                 const std::string& inArt) {
+            return AtScale(input(option, namesFolder, inArt), scale);
+        };
+        const auto save = [&](const QImage& picture, const QString& name) {
+            out.Save(picture, AtScale(name, scale));
+        };
+        const QImage pieces =
+            ReadSheet(inputAt(piecesOption, false, assets::FileOf(assets::kPieceSheet.Path)),
+                      assets::kPieceSheet, scale);
+        const QImage markers =
+            ReadSheet(inputAt(markersOption, false, assets::FileOf(assets::kWetMarkerStrip.Path)),
+                      assets::kWetMarkerStrip, scale);
 
-    for (int kind = kEndPiece; kind <= kCross; ++kind)
-        out.Save(RestingPiece(pieces, kind, 0), QStringLiteral("piece%1.png").arg(kind));
-    out.Save(RestingPiece(pieces, kBend, 0), QStringLiteral("dry.png"));
-    out.Save(WetPiece(RestingPiece(pieces, kBend, 0), markers), QStringLiteral("wet.png"));
+        for (int kind = kEndPiece; kind <= kCross; ++kind)
+            save(RestingPiece(pieces, kind, 0), QStringLiteral("piece%1.png").arg(kind));
+        save(RestingPiece(pieces, kBend, 0), QStringLiteral("dry.png"));
+        save(WetPiece(RestingPiece(pieces, kBend, 0), markers), QStringLiteral("wet.png"));
 
-    // An end piece feeds a straight pipe and a tee. The tee opens up, left and down, so the
-    // last pipe stays dry; a left click turns the tee a quarter anticlockwise, its openings
-    // now point left, down and right, and the water reaches the last pipe.
-    const auto wet = [&](int kind, int orientation) {
-        return WetPiece(RestingPiece(pieces, kind, orientation), markers);
-    };
-    out.Save(Row({wet(kEndPiece, 0), wet(kStraight, 0), wet(kTee, 1),
+        // An end piece feeds a straight pipe and a tee. The tee opens up, left and down, so the
+        // last pipe stays dry; a left click turns the tee a quarter anticlockwise, its openings
+        // now point left, down and right, and the water reaches the last pipe.
+        const auto wet = [&](int kind, int orientation) {
+            return WetPiece(RestingPiece(pieces, kind, orientation), markers);
+        };
+        save(Row({wet(kEndPiece, 0), wet(kStraight, 0), wet(kTee, 1),
                   RestingPiece(pieces, kStraight, 0)}),
              QStringLiteral("flow_before.png"));
-    out.Save(Row({wet(kEndPiece, 0), wet(kStraight, 0), wet(kTee, 2), wet(kStraight, 0)}),
+        save(Row({wet(kEndPiece, 0), wet(kStraight, 0), wet(kTee, 2), wet(kStraight, 0)}),
              QStringLiteral("flow_after.png"));
 
-    // The pages explain the buttons of the tool bar and the level bar.
-    for (const assets::Glyph& g : assets::kGlyphs) {
-        if (g.Place != assets::GlyphPlace::ToolBar && g.Place != assets::GlyphPlace::LevelBar)
-            continue;
-        const QString name = QLatin1String(g.Name);
-        const QString file = input(glyphsOption, true, assets::FileOf(assets::GlyphPath(g.Name)));
-        const QImage glyph(file);
-        if (glyph.isNull()) tools::Die(kTool, QStringLiteral("cannot read %1").arg(file));
-        out.Save(GlyphPicture(glyph, g.Images), QStringLiteral("btn_%1.png").arg(name));
+        // The pages explain the buttons of the tool bar and the level bar.
+        for (const assets::Glyph& g : assets::kGlyphs) {
+            if (g.Place != assets::GlyphPlace::ToolBar && g.Place != assets::GlyphPlace::LevelBar)
+                continue;
+            const QString file =
+                inputAt(glyphsOption, true, assets::FileOf(assets::GlyphPath(g.Name)));
+            const QImage glyph = ReadPixels(file);
+            if (glyph.isNull()) tools::Die(kTool, QStringLiteral("cannot read %1").arg(file));
+            save(GlyphPicture(glyph, g.Images),
+                 QStringLiteral("btn_%1.png").arg(QLatin1String(g.Name)));
+        }
     }
     if (commandLine.IsSet(qrcOption)) out.WriteResourceList(commandLine.Value(qrcOption));
     return 0;

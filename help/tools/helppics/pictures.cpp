@@ -10,14 +10,20 @@
 namespace slcy::helppics {
 
 QImage RestingPiece(const QImage& pieces, int kind, int orientation) {
-    return pieces.copy(3 * kCellSize * orientation, kCellSize * (kind - 1), kCellSize, kCellSize)
+    const int cell = pieces.height() / 5;  // 36 at 1x, 72 at 2x
+    return pieces.copy(3 * cell * orientation, cell * (kind - 1), cell, cell)
         .convertToFormat(QImage::Format_RGB32);
 }
 
 QImage WetPiece(const QImage& piece, const QImage& markers) {
     QImage wet = piece.convertToFormat(QImage::Format_RGB32);
-    DrawMarker(wet, {kMarkerInset, kMarkerInset}, markers.convertToFormat(QImage::Format_RGB32),
-               kWetMarker);
+    const QImage strip = markers.convertToFormat(QImage::Format_RGB32);
+    // AND with the mask, OR with the wet disc, as the board draws a marker, in the coordinates
+    // of the strip's scale.
+    const int scale = strip.height() / kMarkerSize;
+    const int size = kMarkerSize * scale, inset = kMarkerInset * scale;
+    CopyRect(wet, {inset, inset}, strip, {size * kMarkerMask, 0, size, size}, RasterOp::And);
+    CopyRect(wet, {inset, inset}, strip, {size * kWetMarker, 0, size, size}, RasterOp::Or);
     return wet;
 }
 

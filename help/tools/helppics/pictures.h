@@ -8,10 +8,12 @@
 
 namespace slcy::helppics {
 
-// A resting piece of kind 1..5 at orientation 0..3, as the sheet holds it.
+// A resting piece of kind 1..5 at orientation 0..3, as the sheet holds it; the 1x or the 2x
+// sheet, told apart by its size.
 QImage RestingPiece(const QImage& pieces, int kind, int orientation);
 
-// A piece that carries water: the wet disc put over its opening through the mask.
+// A piece that carries water: the wet disc put over its opening through the mask. The strip of
+// markers is the 1x or the 2x one, told apart by its size, to go with the piece.
 QImage WetPiece(const QImage& piece, const QImage& markers);
 
 // Pictures side by side, top-aligned.
