@@ -9,7 +9,7 @@
 namespace slcy::assets {
 
 std::optional<QByteArray> ReadTwiceSizeArt(const QString& directory) {
-    return ReadSoundBundle(QDir(directory).filePath(QString::fromLatin1(kTwiceSizeArtFile)));
+    return ReadIntactBundle(QDir(directory).filePath(QString::fromLatin1(kTwiceSizeArtFile)));
 }
 
 bool RegisterTwiceSizeArt(const QString& directory) {

@@ -55,7 +55,7 @@ bool SoundFileEntry(const Reader& r, std::uint16_t flags, std::int64_t entry) {
 
 }  // namespace
 
-bool IsSoundBundle(QByteArrayView bytes) {
+bool IsIntactBundle(QByteArrayView bytes) {
     const Reader r(bytes);
     if (r.Size() > kMaxBundleBytes || r.Size() < 4 || std::memcmp(bytes.data(), "qres", 4) != 0)
         return false;
@@ -111,7 +111,7 @@ bool IsSoundBundle(QByteArrayView bytes) {
     return true;
 }
 
-std::optional<QByteArray> ReadSoundBundle(const QString& file) {
+std::optional<QByteArray> ReadIntactBundle(const QString& file) {
     // Only a regular file: a pipe or a device might block or never end.
     const QFileInfo info(file);
     if (!info.isFile() || info.size() > kMaxBundleBytes) return std::nullopt;
@@ -119,7 +119,7 @@ std::optional<QByteArray> ReadSoundBundle(const QString& file) {
     if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
     // At most a byte more than the size it had: a file that keeps growing is not read on.
     QByteArray bytes = in.read(info.size() + 1);
-    if (in.error() != QFileDevice::NoError || !IsSoundBundle(bytes)) return std::nullopt;
+    if (in.error() != QFileDevice::NoError || !IsIntactBundle(bytes)) return std::nullopt;
     return bytes;
 }
 

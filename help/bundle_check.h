@@ -30,10 +30,10 @@ inline constexpr std::int64_t kMaxBundleBytes = 16 * 1024 * 1024;
 // True when the bytes are a bundle of at most kMaxBundleBytes whose every reachable offset and
 // length stays inside it, with a directory at the root, every node reached once (no cycles),
 // names that are single path steps, and every file stored uncompressed.
-bool IsSoundBundle(QByteArrayView bytes);
+bool IsIntactBundle(QByteArrayView bytes);
 
-// The bytes of a bundle file that is a regular file and passes IsSoundBundle, read whole, so
+// The bytes of a bundle file that is a regular file and passes IsIntactBundle, read whole, so
 // that the file cannot change under the resource system's feet once it is registered from them.
-std::optional<QByteArray> ReadSoundBundle(const QString& file);
+std::optional<QByteArray> ReadIntactBundle(const QString& file);
 
 }  // namespace slcy

@@ -27,7 +27,7 @@ TInfoDialog::TInfoDialog(Windows& windows)
     Bevel1->setGeometry(4, 4, 301, 197);
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 8, 101, 77);
-    Image1->setPixmap(QPixmap(QString::fromLatin1(assets::kInfoPicture)));
+    Image1->setPixmap(Picture(assets::kInfoPicture));
 
     progname = new QLabel(QStringLiteral("Sluicery"), this);
     progname->setGeometry(112, 8, 189, 25);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include "Allsolvd.h"
 #include "Giveup.h"
@@ -24,7 +25,16 @@ namespace {
 const char* const kMakersPage = "https://wumple-games.example/";
 }  // namespace
 
-TMainForm::TMainForm(const QString& programDirectory, Windows& windows) : windows_(windows) {
+namespace {
+// The density of the screen the game starts on, which decides the scale of its art.
+double StartScreenRatio() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+}  // namespace
+
+TMainForm::TMainForm(const QString& programDirectory, Windows& windows)
+    : windows_(windows), sheets_(ArtScaleFor(StartScreenRatio(), programDirectory)) {
     InstallAccessibleInterfaces();
     BuildMainWindow(*this, *this, drawing_);
     box->Describe(game_.Board, game_.Language);

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "AssetPaths.h"
+#include "drawing/glyphs.h"
 
 namespace slcy {
 
@@ -14,7 +15,7 @@ TSplash::TSplash(QWidget* mainWindow)
     setModal(true);
     Image1 = new QLabel(this);
     Image1->setGeometry(0, 0, 200, 150);
-    Image1->setPixmap(QPixmap(QString::fromLatin1(assets::kSplashPicture)));
+    Image1->setPixmap(Picture(assets::kSplashPicture));
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);  // a click on the picture closes too
 
     Timer1 = new QTimer(this);

@@ -97,8 +97,8 @@ QLabel* CounterLabel(QWidget* parent, QRect where, QColor colour) {
     return label;
 }
 
-PaintBox* Surface(QWidget* parent, const QImage& image, QPoint at) {
-    auto* surface = new PaintBox(image, parent);
+PaintBox* Surface(QWidget* parent, const QImage& image, int scale, QPoint at) {
+    auto* surface = new PaintBox(image, scale, parent);
     surface->move(at);
     return surface;
 }
@@ -106,7 +106,7 @@ PaintBox* Surface(QWidget* parent, const QImage& image, QPoint at) {
 }  // namespace
 
 void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
-    window.setWindowIcon(QIcon(QString::fromStdString(assets::IconPath(assets::kWindowIconSize))));
+    window.setWindowIcon(WindowIcon());
     window.setFont(Font(13));
     window.setFixedSize(kClientWidth, kClientHeight);
 
@@ -138,15 +138,15 @@ void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
     c.Bevel2 = LoweredBevel(&window, {196, 4, 101, 26});
     c.levellabel = CounterLabel(&window, {200, 12, 45, 16}, QColor(255, 255, 0));
     c.texts.push_back({c.levellabel, true, "Stufe:", "Level:"});
-    c.levelbox = Surface(&window, drawing.levelbox, {236, 7});
+    c.levelbox = Surface(&window, drawing.levelbox, drawing.scale(), {236, 7});
 
     c.tim = BlackShape(&window, {300, 5, 81, 24});
     c.Bevel1 = LoweredBevel(&window, {300, 4, 81, 26});
     c.TimeLabel = CounterLabel(&window, {304, 12, 41, 16}, QColor(0, 255, 0));
     c.texts.push_back({c.TimeLabel, true, "Zeit:", "Time:"});
-    c.timbox = Surface(&window, drawing.timbox, {336, 7});
+    c.timbox = Surface(&window, drawing.timbox, drawing.scale(), {336, 7});
 
-    c.box = new BoardBox(drawing.box, &window);
+    c.box = new BoardBox(drawing.box, drawing.scale(), &window);
     c.box->move(0, kToolBarHeight);
     c.gsol = new SolvedGauge(&window);
     c.gsol->setGeometry(410, kToolBarHeight + 130, 22, 180);

@@ -10,7 +10,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in games/slcy2_4 lib/games/sluicery/slcy2_4 lib/games/sluicery/slcy.dat \
-         lib/games/sluicery/slcy.rcc share/applications/sluicery.desktop \
+         lib/games/sluicery/slcy.rcc lib/games/sluicery/slcy2x.rcc share/applications/sluicery.desktop \
          share/icons/hicolor/256x256/apps/sluicery.png \
          share/metainfo/example.wumplegames.Sluicery.metainfo.xml share/man/man6/slcy2_4.6.gz \
          share/doc/sluicery/copyright share/doc/sluicery/changelog.gz; do

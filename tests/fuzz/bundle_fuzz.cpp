@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     slcy::ForgetHelpFile();
 
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
-    if (!slcy::IsSoundBundle(bytes)) return 0;
+    if (!slcy::IsIntactBundle(bytes)) return 0;
     const GuardedCopy copy(data, size);
     const QString root = QStringLiteral("/fuzz");
     if (!QResource::registerResource(copy.data(), root)) return 0;

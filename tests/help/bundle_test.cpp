@@ -96,7 +96,7 @@ TEST(HelpBundleCheck, TheBuiltHelpFilePasses) {
     const QByteArray built = BuiltBundle();
     ASSERT_EQ(built.left(4), QByteArray("qres"));
     ASSERT_EQ(Get(built, 4), 3u);
-    EXPECT_TRUE(IsSoundBundle(built));
+    EXPECT_TRUE(IsIntactBundle(built));
     EXPECT_GT(FirstNode(built, true), 0);
     EXPECT_GT(FirstNode(built, false), 0);
 }
@@ -144,7 +144,7 @@ TEST(HelpBundleCheck, ADamagedHelpFileIsRefusedAndHasNoTopics) {
     for (const auto& [what, damage] : damages) {
         QByteArray bytes = BuiltBundle();
         damage(bytes);
-        EXPECT_FALSE(IsSoundBundle(bytes)) << what;
+        EXPECT_FALSE(IsIntactBundle(bytes)) << what;
         const QString path = dir.filePath(QString::fromLatin1(what).replace(u'"', u'_'));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());

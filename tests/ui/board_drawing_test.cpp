@@ -1,41 +1,63 @@
 // The board and the counters are copies out of the sprite sheets, put together with copy,
-// AND and OR: checked here pixel by pixel against a composition done by hand.
+// AND and OR: checked here pixel by pixel against a composition done by hand, with the art at
+// its size and at twice the size.
 #include <gtest/gtest.h>
 
+#include "TwiceSizeArt.h"
 #include "drawing/board_drawing.h"
 #include "drawing/sprites.h"
 
 namespace slcy {
 namespace {
 
+// The art at `scale`, the 2x art registered from beside the program first.
+int ArtAt(int scale) {
+    if (scale == 2) {
+        EXPECT_TRUE(assets::RegisterTwiceSizeArt(QStringLiteral(SLCY_BIN_DIR)));
+    }
+    return scale;
+}
+
 class Drawing : public ::testing::Test {
 protected:
+    explicit Drawing(int scale = 1) : sheets(ArtAt(scale)), s(scale) {}
+
     SpriteSheets sheets;
     BoardDrawing drawing{sheets};
     BoardState board;
+    const int s;  // pixels per pixel of the layout
 
     QRgb Sheet(SpriteSheet n, int x, int y) const { return sheets[n].pixel(x, y) | 0xFF000000; }
     QRgb Box(int x, int y) const { return drawing.box.pixel(x, y) | 0xFF000000; }
 
-    // What a cell must look like: the piece frame or tile, with the marker ANDed and ORed in.
+    // What pixel x, y (of the art's scale) of a cell must be: the piece frame or tile, with the
+    // marker ANDed and ORed in, all places in the layout's coordinates times the scale.
     QRgb Expected(int column, int row, int x, int y) const {
         const TileCode t = board.Piece(column, row);
-        const QPoint at = CellOrigin(column, row);
+        const QPoint at = CellOrigin(column, row) * s;
         const int dx = x - at.x(), dy = y - at.y();
+        const int cell = kCellSize * s, marker = kMarkerSize * s;
         if (t == kEmptyCell) {
             const int d = board.Decor(column, row);
             if (d == kDecorBackground) return Sheet(BoardBackground, x, y);
-            return Sheet(DecorSheet, 36 * (d & 7) + dx, 36 * (d >> 3) + dy);
+            return Sheet(DecorSheet, cell * (d & 7) + dx, cell * (d >> 3) + dy);
         }
-        QRgb p = Sheet(PieceSheet, 108 * OrientationOf(t) + dx, 36 * (KindOf(t) - 1) + dy);
-        const int mx = dx - 12, my = dy - 12;
-        if (board.Wet(column, row) && mx >= 0 && mx < 12 && my >= 0 && my < 12)
-            p = (p & Sheet(WetMarkerStrip, 72 + mx, my)) | Sheet(WetMarkerStrip, 60 + mx, my);
+        QRgb p = Sheet(PieceSheet, 3 * cell * OrientationOf(t) + dx, cell * (KindOf(t) - 1) + dy);
+        const int mx = dx - kMarkerInset * s, my = dy - kMarkerInset * s;
+        if (board.Wet(column, row) && mx >= 0 && mx < marker && my >= 0 && my < marker)
+            p = (p & Sheet(WetMarkerStrip, 6 * marker + mx, my)) | Sheet(WetMarkerStrip, 5 * marker + mx, my);
         return p | 0xFF000000;
     }
 };
 
-TEST_F(Drawing, BoardAfterAStartIsTheCompositionOfTheSheets) {
+class DrawingAtEitherScale : public Drawing, public ::testing::WithParamInterface<int> {
+protected:
+    DrawingAtEitherScale() : Drawing(GetParam()) {}
+};
+INSTANTIATE_TEST_SUITE_P(Art, DrawingAtEitherScale, ::testing::Values(1, 2),
+                         [](const auto& scale) { return "AtScale" + std::to_string(scale.param); });
+
+TEST_P(DrawingAtEitherScale, BoardAfterAStartIsTheCompositionOfTheSheets) {
     for (int i = 0; i < kCellCount; ++i) board.DecorGrid[i] = static_cast<std::uint8_t>(i % 64);
     board.DecorGrid[CellIndex(2, 2)] = kDecorBackground;
     board.PieceGrid[CellIndex(1, 1)] = MakeTile(kEndPiece, 0);
@@ -50,17 +72,18 @@ TEST_F(Drawing, BoardAfterAStartIsTheCompositionOfTheSheets) {
     drawing.DrawBackground();
     ForEachCell([&](int c, int r) { drawing.DrawCell(board, c, r); });
 
+    ASSERT_EQ(drawing.box.size(), QSize(kBoardWidth, kBoardHeight) * s);
     int wrong = 0;
     ForEachCell([&](int c, int r) {
-        const QPoint at = CellOrigin(c, r);
-        for (int y = at.y(); y < at.y() + 36; ++y)
-            for (int x = at.x(); x < at.x() + 36; ++x) wrong += Box(x, y) != Expected(c, r, x, y);
+        const QPoint at = CellOrigin(c, r) * s;
+        for (int y = at.y(); y < at.y() + kCellSize * s; ++y)
+            for (int x = at.x(); x < at.x() + kCellSize * s; ++x)
+                wrong += Box(x, y) != Expected(c, r, x, y);
     });
     EXPECT_EQ(wrong, 0);
     // Outside the cells the background shows untouched.
-    EXPECT_EQ(Box(0, 0), Sheet(BoardBackground, 0, 0));
-    EXPECT_EQ(Box(450, 200), Sheet(BoardBackground, 450, 200));
-    EXPECT_EQ(Box(21, 21), Sheet(BoardBackground, 21, 21));
+    for (const QPoint p : {QPoint(0, 0), QPoint(450, 200), QPoint(21, 21)})
+        EXPECT_EQ(Box(p.x() * s + s - 1, p.y() * s), Sheet(BoardBackground, p.x() * s + s - 1, p.y() * s));
 }
 
 TEST_F(Drawing, CellOneOneAndItsMarkerSitAt22And34) {

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "Main.h"
+#include "TwiceSizeArt.h"
 #include "texts.h"
 #include "window_registry.h"
 
@@ -166,6 +167,33 @@ TEST_F(MainWindow, TheTimerCountsTheLevelDown) {
     const int before = game().Board.TimeLeft;
     window->TimerTimer();
     EXPECT_EQ(game().Board.TimeLeft, before - 1);
+}
+
+// Run with QT_SCALE_FACTOR=2 (ctest main_window_at_scale_2): the window draws with the art at
+// twice the size, shows it pixel for pixel, and a click in the window's own coordinates still
+// lands on the cell under it.
+TEST(MainWindowAtScale2, ShowsThe2xCompositionAndMapsClicksToCells) {
+    if (qApp->devicePixelRatio() != 2) GTEST_SKIP() << "needs a screen that scales by 2";
+    ASSERT_TRUE(assets::RegisterTwiceSizeArt(QStringLiteral(SLCY_BIN_DIR)));
+    QTemporaryDir dir;
+    std::ofstream out(QDir(dir.path()).filePath("slcy.dat").toStdString(), std::ios::binary);
+    const LevelRecord level = Level({{1, 1, kCross, 0}, {2, 1, kEndPiece, 2}}, {1, 1});
+    out.write(reinterpret_cast<const char*>(&level), sizeof level);
+    out.close();
+    Windows windows;
+    TMainForm& window = windows.CreateMainWindow(dir.path() + '/');
+    window.FirstActivation = false;
+    window.show();
+    QCoreApplication::processEvents();
+
+    ASSERT_EQ(window.drawing().scale(), 2);
+    EXPECT_EQ(window.box->size(), QSize(500, 333));
+    EXPECT_EQ(window.box->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              window.drawing().box);
+
+    QTest::mousePress(window.box, Qt::RightButton, {}, QPoint(CellLeft(2) + 35, CellTop(1) + 35));
+    EXPECT_EQ(window.game().Board.Piece(2, 1), MakeTile(kEndPiece, 1));
+    EXPECT_EQ(window.game().Board.SourceCell, (Cell{2, 1}));
 }
 
 }  // namespace

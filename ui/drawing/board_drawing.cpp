@@ -12,20 +12,33 @@ QRect SheetSquare(int column, int row) {
     return {kCellSize * column, kCellSize * row, kCellSize, kCellSize};
 }
 QRect CellSquare(QPoint at) { return {at, QSize(kCellSize, kCellSize)}; }
+
+
+QImage BlackSurface(QSize size, int scale) {
+    QImage surface(size * scale, QImage::Format_RGB32);
+    surface.fill(Qt::black);
+    return surface;
+}
 }  // namespace
 
-BoardDrawing::BoardDrawing(const SpriteSheets& sheets) : sheets_(sheets) {
-    box.fill(Qt::black);
-    timbox.fill(Qt::black);
-    levelbox.fill(Qt::black);
+BoardDrawing::BoardDrawing(const SpriteSheets& sheets)
+    : box(BlackSurface({kBoardWidth, kBoardHeight}, sheets.scale())),
+      timbox(BlackSurface({41, 20}, sheets.scale())),
+      levelbox(BlackSurface({57, 20}, sheets.scale())),
+      sheets_(sheets) {}
+
+void BoardDrawing::Copy(QImage& target, QPoint at, SpriteSheet sheet, QRect source, RasterOp op) {
+    const int s = scale();
+    CopyRect(target, at * s, sheets_[sheet], QRect(source.topLeft() * s, source.size() * s), op);
 }
 
 void BoardDrawing::DrawBackground() {
-    CopyRect(box, {0, 0}, sheets_[BoardBackground], box.rect(), RasterOp::Copy);
+    Copy(box, {0, 0}, BoardBackground, {0, 0, kBoardWidth, kBoardHeight}, RasterOp::Copy);
 }
 
 void BoardDrawing::DrawWetMarker(int column, int row, int markerFrame) {
-    DrawMarker(box, MarkerOrigin(column, row), sheets_[WetMarkerStrip], markerFrame);
+    DrawMarker(box, MarkerOrigin(column, row) * scale(), sheets_[WetMarkerStrip], markerFrame,
+               scale());
 }
 
 void BoardDrawing::DrawPiecePicture(const BoardState& board, int column, int row, int kind,
@@ -33,13 +46,13 @@ void BoardDrawing::DrawPiecePicture(const BoardState& board, int column, int row
     const QPoint at = CellOrigin(column, row);
     const bool wet = board.Wet(column, row);
     if (kind >= kEndPiece && kind <= kCross) {
-        CopyRect(box, at, sheets_[PieceSheet], SheetSquare(frame, kind - 1), RasterOp::Copy);
+        Copy(box, at, PieceSheet, SheetSquare(frame, kind - 1), RasterOp::Copy);
         if (wet) DrawWetMarker(column, row, kWetMarker);
         return;
     }
     // A piece without openings has no picture of its own: the background with a lone opening,
     // dry or wet, shows that something stands there.
-    CopyRect(box, at, sheets_[BoardBackground], CellSquare(at), RasterOp::Copy);
+    Copy(box, at, BoardBackground, CellSquare(at), RasterOp::Copy);
     DrawWetMarker(column, row, wet ? kWetMarker : kDryMarker);
 }
 
@@ -52,9 +65,9 @@ void BoardDrawing::DrawCell(const BoardState& board, int column, int row) {
     }
     const int d = board.Decor(column, row);
     if (d == kDecorBackground || d >= kDecorTileCount) {
-        CopyRect(box, at, sheets_[BoardBackground], CellSquare(at), RasterOp::Copy);
+        Copy(box, at, BoardBackground, CellSquare(at), RasterOp::Copy);
     } else {
-        CopyRect(box, at, sheets_[DecorSheet], SheetSquare(d & 7, d >> 3), RasterOp::Copy);
+        Copy(box, at, DecorSheet, SheetSquare(d & 7, d >> 3), RasterOp::Copy);
     }
 }
 
@@ -76,8 +89,8 @@ void BoardDrawing::PaintDigits(QImage& counter, SpriteSheet strip, int value) {
     for (int i = 0; i < 3; ++i) {
         if (digits[i] != 0) leading = false;
         const int cell = digits[i] == 0 && leading && i < 2 ? kBlankDigit : digits[i];
-        CopyRect(counter, {13 * i, 0}, sheets_[strip],
-                 {kDigitWidth * cell, 0, kDigitWidth, kDigitHeight}, RasterOp::Copy);
+        Copy(counter, {13 * i, 0}, strip, {kDigitWidth * cell, 0, kDigitWidth, kDigitHeight},
+             RasterOp::Copy);
     }
 }
 
@@ -85,8 +98,8 @@ void BoardDrawing::PaintTime(int timeLeft) { PaintDigits(timbox, TimeDigitStrip,
 
 void BoardDrawing::PaintLevel(int level, bool solved) {
     PaintDigits(levelbox, LevelDigitStrip, level);
-    CopyRect(levelbox, {42, 0}, sheets_[LevelDigitStrip],
-             {solved ? kSolvedFaceX : kUnsolvedFaceX, 0, kFaceWidth, kDigitHeight}, RasterOp::Copy);
+    Copy(levelbox, {42, 0}, LevelDigitStrip,
+         {solved ? kSolvedFaceX : kUnsolvedFaceX, 0, kFaceWidth, kDigitHeight}, RasterOp::Copy);
 }
 
 }  // namespace slcy

@@ -1,5 +1,7 @@
 // Draws the board, the turn and water animations and the two counters onto retained images,
-// one per surface, by copying rectangles out of the sprite sheets.
+// one per surface, by copying rectangles out of the sprite sheets. With the art at twice the
+// size the images have twice the pixels, and every place is at twice its coordinates: the
+// same rules compose the same board, finer.
 #pragma once
 
 #include <QImage>
@@ -18,9 +20,12 @@ class BoardDrawing {
 public:
     explicit BoardDrawing(const SpriteSheets& sheets);
 
-    QImage box{kBoardWidth, kBoardHeight, QImage::Format_RGB32};
-    QImage timbox{41, 20, QImage::Format_RGB32};
-    QImage levelbox{57, 20, QImage::Format_RGB32};
+    // The pixels of the surfaces: the board area, the time counter, the level counter.
+    QImage box;
+    QImage timbox;
+    QImage levelbox;
+    // Pixels per pixel of the board's layout: the sheets' scale.
+    int scale() const { return sheets_.scale(); }
 
     void DrawBackground();
     void DrawCell(const BoardState& board, int column, int row);
@@ -34,6 +39,8 @@ public:
 private:
     void DrawPiecePicture(const BoardState& board, int column, int row, int kind, int frame);
     void PaintDigits(QImage& counter, SpriteSheet strip, int value);
+    // Copies `source` of a sheet to `at` of a surface, both in the layout's coordinates.
+    void Copy(QImage& target, QPoint at, SpriteSheet sheet, QRect source, RasterOp op);
 
     const SpriteSheets& sheets_;
 };

@@ -1,5 +1,7 @@
 #include "glyphs.h"
 
+#include <optional>
+
 #include "AssetPaths.h"
 
 namespace slcy {
@@ -16,17 +18,47 @@ QImage WithoutKeyColour(const QImage& glyph) {
     return image;
 }
 
+namespace {
+
+// The picture at `scale`, if there is one, marked with its density.
+std::optional<QImage> AtScale(const std::string& resource, int scale) {
+    QImage image(QString::fromStdString(assets::AtScale(resource, scale)));
+    if (image.isNull()) return std::nullopt;
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+}  // namespace
+
 QIcon ButtonIcon(std::string_view glyphName) {
     const assets::Glyph& glyph = assets::GlyphNamed(glyphName);
-    const QImage image(QString::fromStdString(assets::GlyphPath(glyph.Name)));
-    if (image.isNull()) return {};
-    const QPixmap all = QPixmap::fromImage(WithoutKeyColour(image));
-    if (glyph.Images < 2) return QIcon(all);
-    const int w = all.width() / glyph.Images;
     QIcon icon;
-    icon.addPixmap(all.copy(0, 0, w, all.height()), QIcon::Normal);
-    icon.addPixmap(all.copy(w, 0, w, all.height()), QIcon::Disabled);
+    for (const int scale : assets::kArtScales) {
+        const std::optional<QImage> image = AtScale(assets::GlyphPath(glyph.Name), scale);
+        if (!image) continue;
+        QImage all = WithoutKeyColour(*image);
+        all.setDevicePixelRatio(scale);
+        const int w = all.width() / glyph.Images;
+        icon.addPixmap(QPixmap::fromImage(all.copy(0, 0, w, all.height())), QIcon::Normal);
+        if (glyph.Images > 1)
+            icon.addPixmap(QPixmap::fromImage(all.copy(w, 0, w, all.height())), QIcon::Disabled);
+    }
     return icon;
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int scale : assets::kArtScales)
+        if (const std::optional<QImage> image = AtScale(assets::IconPath(assets::kWindowIconSize), scale))
+            icon.addPixmap(QPixmap::fromImage(*image));
+    return icon;
+}
+
+QPixmap Picture(const char* resource) {
+    for (auto scale = assets::kArtScales.rbegin(); scale != assets::kArtScales.rend(); ++scale)
+        if (const std::optional<QImage> image = AtScale(resource, *scale))
+            return QPixmap::fromImage(*image);
+    return {};
 }
 
 QSize ButtonIconSize(std::string_view glyphName) {

@@ -3,22 +3,28 @@
 #include <QPainter>
 
 #include "AssetPaths.h"
+#include "TwiceSizeArt.h"
 #include "board_layout.h"
 
 namespace slcy {
 
-SpriteSheets::SpriteSheets() {
-    for (int n = 0; n < 6; ++n) Keep(n, QImage(QString::fromLatin1(assets::kSpriteSheets[n].Path)));
+SpriteSheets::SpriteSheets(int scale) : scale_(scale) {
+    for (int n = 0; n < 6; ++n)
+        Keep(n, QImage(QString::fromStdString(assets::AtScale(assets::kSpriteSheets[n].Path, scale))));
 }
 
-SpriteSheets::SpriteSheets(const std::array<QImage, 6>& sheets) {
+SpriteSheets::SpriteSheets(const std::array<QImage, 6>& sheets, int scale) : scale_(scale) {
     for (int n = 0; n < 6; ++n) Keep(n, sheets[n]);
 }
 
 void SpriteSheets::Keep(int n, const QImage& image) {
-    const QSize size(assets::kSpriteSheets[n].Width, assets::kSpriteSheets[n].Height);
+    const QSize size =
+        QSize(assets::kSpriteSheets[n].Width, assets::kSpriteSheets[n].Height) * scale_;
     if (image.size() == size) {
         sheets_[n] = image.convertToFormat(QImage::Format_RGB32);
+        // Qt takes a picture read from an "@2x" file for one of twice the density; the drawing
+        // copies plain pixels.
+        sheets_[n].setDevicePixelRatio(1);
         return;
     }
     sheets_[n] = QImage(size, QImage::Format_RGB32);
@@ -43,11 +49,15 @@ void CopyRect(QImage& target, QPoint at, const QImage& sheet, QRect source, Rast
     p.drawImage(at, sheet, source);
 }
 
-void DrawMarker(QImage& target, QPoint at, const QImage& strip, int markerFrame) {
-    CopyRect(target, at, strip, {kMarkerSize * kMarkerMask, 0, kMarkerSize, kMarkerSize},
-             RasterOp::And);
-    CopyRect(target, at, strip, {kMarkerSize * markerFrame, 0, kMarkerSize, kMarkerSize},
-             RasterOp::Or);
+void DrawMarker(QImage& target, QPoint at, const QImage& strip, int markerFrame, int scale) {
+    const int size = kMarkerSize * scale;
+    CopyRect(target, at, strip, {size * kMarkerMask, 0, size, size}, RasterOp::And);
+    CopyRect(target, at, strip, {size * markerFrame, 0, size, size}, RasterOp::Or);
+}
+
+int ArtScaleFor(double ratio, const QString& programDirectory) {
+    if (ratio < assets::kTwiceSizeFromRatio) return 1;
+    return assets::RegisterTwiceSizeArt(programDirectory) ? 2 : 1;
 }
 
 }  // namespace slcy

@@ -16,7 +16,8 @@ QRect CellRect(Cell cell) {
 }
 }  // namespace
 
-BoardBox::BoardBox(const QImage& board, QWidget* parent) : PaintBox(board, parent) {
+BoardBox::BoardBox(const QImage& board, int scale, QWidget* parent)
+    : PaintBox(board, scale, parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -17,7 +17,7 @@ public:
     // What a key asks of the board, whatever the key.
     enum class Key { CursorLeft, CursorRight, CursorUp, CursorDown, TurnLeft, TurnRight, MoveSource };
 
-    BoardBox(const QImage& board, QWidget* parent);
+    BoardBox(const QImage& board, int scale, QWidget* parent);
 
     Cell cursor() const { return cursor_; }
     // The cursor on `cell`, kept on the board.

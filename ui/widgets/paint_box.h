@@ -1,4 +1,6 @@
-// A surface that shows a retained image and reports presses and clicks on it.
+// A surface that shows a retained image and reports presses and clicks on it. The image may
+// have `scale` pixels for each of the surface's (the art at twice the size): on a screen of
+// that density it shows pixel for pixel, on any other it is scaled smoothly.
 #pragma once
 
 #include <QImage>
@@ -11,9 +13,10 @@ namespace slcy {
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
-    PaintBox(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
+    PaintBox(const QImage& image, int scale, QWidget* parent)
+        : QWidget(parent), image_(image), scale_(scale) {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        resize(image.size());
+        resize(image.size() / scale);
     }
 
 signals:
@@ -24,7 +27,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter p(this);
-        p.drawImage(event->rect(), image_, event->rect());
+        const QRect r = event->rect();
+        if (devicePixelRatioF() != scale_) p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(r), image_, QRectF(r.topLeft() * scale_, r.size() * scale_));
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) left_pressed_ = true;
@@ -38,6 +43,7 @@ protected:
 
 private:
     const QImage& image_;
+    const int scale_;
     bool left_pressed_ = false;
 };
 
