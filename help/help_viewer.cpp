@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "AssetPaths.h"
@@ -60,6 +61,9 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new RulesBrows
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::FollowTitle);
+    // Esc puts the rules away and a player at the keyboard is back in the game.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     resize(640, 600);
 }
 

@@ -1,5 +1,6 @@
 // The viewer: which topic the rules button gets, one window for all requests, closing it, and
 // the viewer's own page for what the help file does not hold.
+#include <QTest>
 #include <QTextBrowser>
 
 #include "help_fixture.h"
@@ -84,6 +85,16 @@ TEST_F(HelpViewerTest, CloseAllClosesTheViewer) {
     PressRules(0);
     HHCloseAll();
     EXPECT_EQ(OpenHelpViewer(), nullptr);
+    EXPECT_TRUE(VisibleViewers().isEmpty());
+}
+
+TEST_F(HelpViewerTest, EscPutsTheRulesAway) {
+    THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    PressRules(0);
+    ASSERT_TRUE(OpenHelpViewer());
+    OpenHelpViewer()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(OpenHelpViewer()));
+    QTest::keyClick(OpenHelpViewer()->browser(), Qt::Key_Escape);
     EXPECT_TRUE(VisibleViewers().isEmpty());
 }
 
