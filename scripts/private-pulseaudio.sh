@@ -4,6 +4,7 @@
 #                                  XDG_RUNTIME_DIR and PULSE_CLIENTCONFIG, and adds its pid to
 #                                  the array `pids` (which the caller kills on exit)
 #   stop_private_pulseaudio        kills it and waits until it is gone
+# The socket is opened last, so a client that finds it finds the output too.
 # Every client gets `autospawn = no`, as on desktops where the session starts the server: a
 # client that misses the server must stay silent, not start a default server of its own.
 # The output mixes without taking back what it mixed ahead (norewinds): with a recorder on its
@@ -18,9 +19,9 @@ start_private_pulseaudio() {
     export PULSE_CLIENTCONFIG=$dir/client.conf
     printf 'autospawn = no\n' >"$PULSE_CLIENTCONFIG"
     cat >"$dir/server.pa" <<'EOF'
-load-module module-native-protocol-unix
 load-module module-null-sink sink_name=out rate=44100 norewinds=1
 set-default-sink out
+load-module module-native-protocol-unix
 EOF
     # The cookie goes to the private configuration folder, not to the user's.
     XDG_CONFIG_HOME=$dir/pulse-config pulseaudio -n --daemonize=no --exit-idle-time=-1 \
