@@ -173,6 +173,15 @@ TEST_F(Keyboard, ScreenReadersFindNamesKeysCountersAndTheBoardInEitherLanguage) 
     ASSERT_TRUE(gauge->valueInterface());
     EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), 0);
     EXPECT_EQ(gauge->valueInterface()->maximumValue().toInt(), 2);
+    // The selector's top is the highest level: it reads (and is set) as the level itself.
+    QAccessibleValueInterface* selector =
+        QAccessible::queryAccessibleInterface(main->LevelScroll)->valueInterface();
+    ASSERT_TRUE(selector);
+    EXPECT_EQ(selector->currentValue().toInt(), 1);
+    selector->setCurrentValue(2);
+    EXPECT_EQ(game().Board.CurrentLevel, 2);
+    EXPECT_EQ(selector->currentValue().toInt(), 2);
+    selector->setCurrentValue(1);
 
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(main->box);
     ASSERT_EQ(board->role(), QAccessible::Table);

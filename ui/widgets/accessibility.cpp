@@ -1,11 +1,13 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
 #include <array>
 
 #include "board_box.h"
 #include "board_layout.h"
 #include "gauge.h"
+#include "level_scroll.h"
 
 namespace slcy {
 
@@ -163,11 +165,37 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 };
 
+// The level selector reads as the level it stands at: its top is the highest level, so the
+// scroll bar's own value would count backwards. A value set by an assistive tool is a
+// player's move of the thumb.
+class LevelScrollAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit LevelScrollAccessible(LevelScrollBar* bar)
+        : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+    LevelScrollBar* bar() const { return static_cast<LevelScrollBar*>(widget()); }
+    int LevelAt(int position) const { return bar()->maximum() + bar()->minimum() - position; }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return LevelAt(bar()->value()); }
+    void setCurrentValue(const QVariant& level) override {
+        bar()->setSliderPosition(LevelAt(std::clamp(level.toInt(), 1, int(bar()->maximum()))));
+        bar()->triggerAction(QAbstractSlider::SliderMove);
+    }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return 1; }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("slcy::BoardBox"))
         return new BoardAccessible(static_cast<BoardBox*>(object));
     if (className == QLatin1String("slcy::SolvedGauge"))
         return new GaugeAccessible(static_cast<SolvedGauge*>(object));
+    if (className == QLatin1String("slcy::LevelScrollBar"))
+        return new LevelScrollAccessible(static_cast<LevelScrollBar*>(object));
     return nullptr;
 }
 

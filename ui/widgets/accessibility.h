@@ -6,7 +6,7 @@
 
 namespace slcy {
 
-// Makes Qt ask us for the board's and the gauge's accessible interfaces. Once per program.
+// Makes Qt ask us for the accessible interfaces of the board, the gauge and the level selector. Once per program.
 void InstallAccessibleInterfaces();
 
 }  // namespace slcy
