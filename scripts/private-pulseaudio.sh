@@ -3,7 +3,6 @@
 #   start_private_pulseaudio DIR   starts it with its runtime files under DIR, exports
 #                                  XDG_RUNTIME_DIR and PULSE_CLIENTCONFIG, and adds its pid to
 #                                  the array `pids` (which the caller kills on exit)
-#   stop_private_pulseaudio        kills it and waits until it is gone
 # The socket is opened last, so a client that finds it finds the output too.
 # Every client gets `autospawn = no`, as on desktops where the session starts the server: a
 # client that misses the server must stay silent, not start a default server of its own.
@@ -26,15 +25,8 @@ EOF
     # The cookie goes to the private configuration folder, not to the user's.
     XDG_CONFIG_HOME=$dir/pulse-config pulseaudio -n --daemonize=no --exit-idle-time=-1 \
         --use-pid-file=no -F "$dir/server.pa" >>"$dir/pulseaudio.log" 2>&1 &
-    pulse_pid=$!
-    pids+=("$pulse_pid")
+    pids+=("$!")
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return 0; sleep 0.05; done
     echo "the private sound server did not start" >&2
     return 1
-}
-
-stop_private_pulseaudio() {
-    kill "$pulse_pid" 2>/dev/null || true
-    for _ in $(seq 100); do kill -0 "$pulse_pid" 2>/dev/null || return 0; sleep 0.05; done
-    kill -9 "$pulse_pid" 2>/dev/null || true
 }

@@ -30,10 +30,21 @@ start_game() {
     pids+=("$game")
 }
 
-# A settings file as a player who chose English before leaves it: no language dialog.
-settings_of_a_returning_player() {
-    mkdir -p "$(dirname "$settings")"
-    printf '[common]\ntongue=0\n%s' "${1:-}" >"$settings"
+# A click on the splash window, which ends it.
+close_splash() {
+    local splash
+    splash=$(window_of_size 200 150 20) || fail "no splash window"
+    xdotool mousemove --window "$splash" 100 75 click 1
+}
+
+# After a confirmed quit: the save offer comes; it is cancelled and the game ends.
+cancel_save_offer() {
+    local save
+    save_offer() { xdotool search --onlyvisible --name 'save|speichern' 2>/dev/null | head -1 | grep .; }
+    wait_until 20 save_offer >/dev/null || fail "no save offer"
+    save=$(save_offer)
+    xdotool windowactivate --sync "$save" key Escape
+    wait_until 20 gone "$game" || fail "the game did not end after the confirmed quit"
 }
 
 # True when the window manager has made the window (id in hex) the active one.

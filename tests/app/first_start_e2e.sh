@@ -30,11 +30,7 @@ kill -0 "$game" || fail "the game ended although the quit question was refused"
 question=$(ask_to_quit "$main") || fail "no quit question the second time"
 activate "$question" || fail "the second quit question does not become active"
 xdotool key Return
-save_offer() { xdotool search --onlyvisible --name 'save|speichern' 2>/dev/null | head -1 | grep .; }
-wait_until 20 save_offer >/dev/null || fail "no save offer"
-save_dialog=$(save_offer)
-xdotool windowactivate --sync "$save_dialog" key Escape
-wait_until 20 gone "$game" || fail "the game did not end after the confirmed quit"
+cancel_save_offer
 
 [[ -f "$settings" ]] || fail "no settings file at $settings"
 grep -qx 'tongue=1' "$settings" || fail "tongue is not 1: $(cat "$settings")"

@@ -4,11 +4,9 @@
 // the plain screen, how many pixels are exactly inverted and how many of those are dots (an
 // inverted pixel between two untouched ones, in a row or a column); at the end the bounding
 // box of every inverted pixel seen (when there was one), and how many pixels outside the mapped
-// windows still differ from the plain screen. Given a picture file, it saves there the frame with
-// the most inverted pixels (as a PPM picture).
+// windows still differ from the plain screen.
 //
-// Usage: root_frames <ready file> [seconds [picture]]   (the ready file appears once watching
-// begins)
+// Usage: root_frames <ready file> [seconds]   (the ready file appears once watching begins)
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -81,28 +79,14 @@ std::vector<Box> MappedWindows(xcb_connection_t* c, xcb_window_t root) {
     return boxes;
 }
 
-void SavePpm(const char* path, const std::vector<std::uint32_t>& pixels, int w, int h) {
-    FILE* out = std::fopen(path, "wb");
-    if (!out) return;
-    std::fprintf(out, "P6\n%d %d\n255\n", w, h);
-    for (std::uint32_t p : pixels) {
-        const unsigned char rgb[3] = {static_cast<unsigned char>(p >> 16),
-                                      static_cast<unsigned char>(p >> 8),
-                                      static_cast<unsigned char>(p)};
-        std::fwrite(rgb, 1, 3, out);
-    }
-    std::fclose(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: root_frames <ready file> [seconds [picture]]\n");
+        std::fprintf(stderr, "usage: root_frames <ready file> [seconds]\n");
         return 2;
     }
     const double seconds = argc > 2 ? std::atof(argv[2]) : 30;
-    const char* picture = argc > 3 ? argv[3] : nullptr;
     std::signal(SIGTERM, [](int) { stop = 1; });
 
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -129,8 +113,7 @@ int main(int argc, char** argv) {
     const auto deadline = start + std::chrono::duration<double>(seconds);
     int frames = 0, changed = 0, with_inversions = 0;
     Box inverted_anywhere;
-    long most_inverted = 0;
-    std::vector<std::uint32_t> fullest, last;
+    std::vector<std::uint32_t> last;
     while (!stop && std::chrono::steady_clock::now() < deadline) {
         std::vector<std::uint32_t> frame = Grab(c, root, w, h);
         if (frame.empty()) continue;
@@ -163,14 +146,8 @@ int main(int argc, char** argv) {
                         inverted, dots);
         }
         if (inverted > 0) ++with_inversions;
-        if (picture && inverted > most_inverted) {
-            most_inverted = inverted;
-            fullest = frame;
-        }
         last = std::move(frame);
     }
-
-    if (picture && !fullest.empty()) SavePpm(picture, fullest, w, h);
 
     // What is left on the screen outside the windows once the watching ends.
     const std::vector<std::uint32_t> after = Grab(c, root, w, h);

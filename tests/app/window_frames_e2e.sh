@@ -49,22 +49,13 @@ check_dialog() {  # check_dialog <what> <dialog id>
 click_tool() {  # click_tool <button's left edge>: a click on a tool bar button
     xdotool mousemove --window "$main" $(($1 + 12)) 16 click 1
 }
-close_splash() {
-    local splash
-    splash=$(window_of_size 200 150 20) || fail "no splash window"
-    xdotool mousemove --window "$splash" 100 75 click 1
-}
 quit_game() {  # through the quit question and the save offer, cancelled
-    local question save
+    local question
     wmctrl -i -c "$main"
     question=$(window_of_size 261 103 20) || fail "no quit question"
     check_dialog "the quit question" "$question"
     activate "$question" && xdotool key Return
-    save_offer() { xdotool search --onlyvisible --name 'save|speichern' 2>/dev/null | head -1 | grep .; }
-    wait_until 20 save_offer >/dev/null || fail "no save offer"
-    save=$(save_offer)
-    xdotool windowactivate --sync "$save" key Escape
-    wait_until 20 gone "$game" || fail "the game did not end"
+    cancel_save_offer
 }
 stored_placement() { sed -n 's/^MainForm="\?\([^"]*\)"\?$/\1/p' "$settings"; }
 
@@ -107,8 +98,8 @@ wait_until 10 no_window_of_size 261 103 || fail "the too-slow dialog stayed"
 
 # --- Moved, minimised, restored: where the player put it ----------------------------------------
 xdotool windowmove --sync "$main" 100 100
-wait_until 10 test "$(outer_of "$main" | cut -d' ' -f1-2)" != "$(((screen_w - w) / 2)) $(((screen_h - h) / 2))" ||
-    fail "the window did not move"
+off_centre() { [[ $(outer_of "$main" | cut -d' ' -f1-2) != "$(((screen_w - w) / 2)) $(((screen_h - h) / 2))" ]]; }
+wait_until 10 off_centre || fail "the window did not move"
 moved=$(outer_of "$main")
 xdotool windowminimize --sync "$main"
 wmctrl -i -a "$main"

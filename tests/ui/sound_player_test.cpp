@@ -21,7 +21,7 @@ namespace slcy {
 namespace {
 
 // A PulseAudio server in a folder of its own, found by the players of the test through
-// PULSE_SERVER; without an output unless asked for one.
+// PULSE_SERVER; with one output unless asked for none.
 class PrivateSoundServer {
 public:
     PrivateSoundServer() {
