@@ -69,11 +69,13 @@ int main(int argc, char** argv) {
     if (!commandLine.IsSet(onlyPreviewOption)) WriteFontChecksums(Under(out, kFontChecksums));
 
     // The sample board is drawn from the 1x sheets, as the game draws it at 1x.
-    if (!preview.isEmpty()) SaveRgb(ComposePreviewBoard(MakeSheets(1)), preview);
-    if (commandLine.IsSet(onlyPreviewOption)) return 0;
-
+    if (commandLine.IsSet(onlyPreviewOption)) {
+        if (!preview.isEmpty()) SaveRgb(ComposePreviewBoard(MakeSheets(1)), preview);
+        return 0;
+    }
     for (int scale : kArtScales) {
         const std::array<QImage, 6> sheets = MakeSheets(scale);
+        if (scale == 1 && !preview.isEmpty()) SaveRgb(ComposePreviewBoard(sheets), preview);
         auto file = [&](const std::string& resource) {
             return Under(out, FileOf(AtScale(resource, scale)));
         };

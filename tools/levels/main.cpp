@@ -74,14 +74,11 @@ int Generate(std::uint64_t seed, int count, const std::string& out, const std::s
         std::printf("%s %d\n", FiguresLine(made.Figures).c_str(), made.Attempts);
     }
     std::printf("\n%s", BandTable(figures).c_str());
-    if (!WriteCatalogue(out, levels)) {
-        std::fprintf(stderr, "levels: cannot write %s\n", out.c_str());
-        return 1;
-    }
-    if (!WriteWitnesses(witnessPath, witnesses)) {
-        std::fprintf(stderr, "levels: cannot write %s\n", witnessPath.c_str());
-        return 1;
-    }
+    if (!WriteCatalogue(out, levels))
+        slcy::tools::Die(kTool, QStringLiteral("cannot write %1").arg(QString::fromStdString(out)));
+    if (!WriteWitnesses(witnessPath, witnesses))
+        slcy::tools::Die(kTool,
+                         QStringLiteral("cannot write %1").arg(QString::fromStdString(witnessPath)));
     std::fprintf(stderr, "generated %d levels in %.2f s\n", count, SecondsSince(start));
     return good ? 0 : 1;
 }
@@ -90,15 +87,11 @@ int Check(const std::string& path, const std::string& witnessPath) {
     const auto start = std::chrono::steady_clock::now();
     std::vector<LevelRecord> levels;
     std::string problem;
-    if (!ReadLevels(path, levels, problem)) {
-        std::fprintf(stderr, "levels: %s\n", problem.c_str());
-        return 1;
-    }
+    if (!ReadLevels(path, levels, problem)) slcy::tools::Die(kTool, QString::fromStdString(problem));
     std::vector<std::vector<Click>> witnesses;
-    if (!witnessPath.empty() && !ReadWitnesses(witnessPath, witnesses)) {
-        std::fprintf(stderr, "levels: cannot read the witnesses in %s\n", witnessPath.c_str());
-        return 1;
-    }
+    if (!witnessPath.empty() && !ReadWitnesses(witnessPath, witnesses))
+        slcy::tools::Die(kTool, QStringLiteral("cannot read the witnesses in %1")
+                                    .arg(QString::fromStdString(witnessPath)));
     int failed = 0;
     std::vector<LevelFigures> figures;
     std::printf("%s\n", FiguresHeader().c_str());
@@ -129,10 +122,7 @@ int Check(const std::string& path, const std::string& witnessPath) {
 int Show(const tools::CommandLine& commandLine, const std::string& path, int n) {
     std::vector<LevelRecord> levels;
     std::string problem;
-    if (!ReadLevels(path, levels, problem)) {
-        std::fprintf(stderr, "levels: %s\n", problem.c_str());
-        return 1;
-    }
+    if (!ReadLevels(path, levels, problem)) slcy::tools::Die(kTool, QString::fromStdString(problem));
     if (n < 1 || n > static_cast<int>(levels.size()))
         commandLine.Fail(QStringLiteral("there is no level %1").arg(n));
     std::printf("%s", LevelAsText(n, levels[n - 1]).c_str());
