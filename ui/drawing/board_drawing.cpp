@@ -11,7 +11,6 @@ constexpr int kSolvedFaceX = 122, kUnsolvedFaceX = 135, kFaceWidth = 13;
 QRect SheetSquare(int column, int row) {
     return {kCellSize * column, kCellSize * row, kCellSize, kCellSize};
 }
-QRect CellSquare(QPoint at) { return {at, QSize(kCellSize, kCellSize)}; }
 
 
 QImage BlackSurface(QSize size, int scale) {
@@ -52,7 +51,7 @@ void BoardDrawing::DrawPiecePicture(const BoardState& board, int column, int row
     }
     // A piece without openings has no picture of its own: the background with a lone opening,
     // dry or wet, shows that something stands there.
-    Copy(box, at, BoardBackground, CellSquare(at), RasterOp::Copy);
+    Copy(box, at, BoardBackground, CellRect(column, row), RasterOp::Copy);
     DrawWetMarker(column, row, wet ? kWetMarker : kDryMarker);
 }
 
@@ -65,7 +64,7 @@ void BoardDrawing::DrawCell(const BoardState& board, int column, int row) {
     }
     const int d = board.Decor(column, row);
     if (d == kDecorBackground || d >= kDecorTileCount) {
-        Copy(box, at, BoardBackground, CellSquare(at), RasterOp::Copy);
+        Copy(box, at, BoardBackground, CellRect(column, row), RasterOp::Copy);
     } else {
         Copy(box, at, DecorSheet, SheetSquare(d & 7, d >> 3), RasterOp::Copy);
     }

@@ -14,6 +14,7 @@
 namespace slcy {
 
 inline QPoint CellOrigin(int column, int row) { return {CellLeft(column), CellTop(row)}; }
+inline QRect CellRect(int column, int row) { return {CellOrigin(column, row), QSize(kCellSize, kCellSize)}; }
 inline QPoint MarkerOrigin(int column, int row) { return {MarkerLeft(column), MarkerTop(row)}; }
 
 class BoardDrawing {

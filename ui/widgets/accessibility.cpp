@@ -6,6 +6,7 @@
 
 #include "board_box.h"
 #include "board_layout.h"
+#include "drawing/board_drawing.h"
 #include "gauge.h"
 #include "level_scroll.h"
 
@@ -132,8 +133,8 @@ QString CellAccessible::text(QAccessible::Text t) const {
 }
 
 QRect CellAccessible::rect() const {
-    const QPoint origin = table_->board()->mapToGlobal(QPoint(CellLeft(cell_.Column), CellTop(cell_.Row)));
-    return {origin, QSize(kCellSize, kCellSize)};
+    const QRect cell = CellRect(cell_.Column, cell_.Row);
+    return {table_->board()->mapToGlobal(cell.topLeft()), cell.size()};
 }
 
 QAccessible::State CellAccessible::state() const {

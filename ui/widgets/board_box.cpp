@@ -6,15 +6,10 @@
 #include <algorithm>
 
 #include "board_layout.h"
+#include "drawing/board_drawing.h"
 #include "texts.h"
 
 namespace slcy {
-
-namespace {
-QRect CellRect(Cell cell) {
-    return {CellLeft(cell.Column), CellTop(cell.Row), kCellSize, kCellSize};
-}
-}  // namespace
 
 BoardBox::BoardBox(const QImage& board, int scale, QWidget* parent)
     : PaintBox(board, scale, parent) {
@@ -51,7 +46,7 @@ void BoardBox::MoveCursor(int columns, int rows) {
     SetCursor({cursor_.Column + columns, cursor_.Row + rows});
 }
 
-void BoardBox::UpdateCell(Cell cell) { update(CellRect(cell)); }
+void BoardBox::UpdateCell(Cell cell) { update(CellRect(cell.Column, cell.Row)); }
 
 void BoardBox::Describe(const BoardState& board, const int& language) {
     board_ = &board;
@@ -87,7 +82,7 @@ void BoardBox::paintEvent(QPaintEvent* event) {
     PaintBox::paintEvent(event);
     if (!CursorShown()) return;
     QPainter p(this);
-    const QRect cell = CellRect(cursor_);
+    const QRect cell = CellRect(cursor_.Column, cursor_.Row);
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(cell.adjusted(0, 0, -1, -1));
     p.drawRect(cell.adjusted(3, 3, -4, -4));

@@ -18,12 +18,9 @@ QImage RestingPiece(const QImage& pieces, int kind, int orientation) {
 QImage WetPiece(const QImage& piece, const QImage& markers) {
     QImage wet = piece.convertToFormat(QImage::Format_RGB32);
     const QImage strip = markers.convertToFormat(QImage::Format_RGB32);
-    // AND with the mask, OR with the wet disc, as the board draws a marker, in the coordinates
-    // of the strip's scale.
+    // As the board draws a marker, in the coordinates of the strip's scale.
     const int scale = strip.height() / kMarkerSize;
-    const int size = kMarkerSize * scale, inset = kMarkerInset * scale;
-    CopyRect(wet, {inset, inset}, strip, {size * kMarkerMask, 0, size, size}, RasterOp::And);
-    CopyRect(wet, {inset, inset}, strip, {size * kWetMarker, 0, size, size}, RasterOp::Or);
+    DrawMarker(wet, QPoint(kMarkerInset, kMarkerInset) * scale, strip, kWetMarker, scale);
     return wet;
 }
 
