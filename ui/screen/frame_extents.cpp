@@ -102,8 +102,7 @@ QRect OuterRect(QWidget* window) {
 }
 
 // A top-level widget's geometry is its client rectangle, whatever Qt knows of its frame.
-void MoveOuterTo(QWidget* window, QPoint outerTopLeft) {
-    const QMargins frame = WindowFrame(window);
+void MoveOuterTo(QWidget* window, QPoint outerTopLeft, QMargins frame) {
     window->setGeometry(QRect(outerTopLeft + QPoint(frame.left(), frame.top()), window->size()));
 }
 

@@ -23,7 +23,7 @@ QMargins WindowFrame(QWidget* window);
 // The window's outer rectangle: its client rectangle with the frame around it.
 QRect OuterRect(QWidget* window);
 
-// Puts the window's outer rectangle's top-left corner at `outerTopLeft`.
-void MoveOuterTo(QWidget* window, QPoint outerTopLeft);
+// Puts the window's outer rectangle's top-left corner at `outerTopLeft`, given its `frame`.
+void MoveOuterTo(QWidget* window, QPoint outerTopLeft, QMargins frame);
 
 }  // namespace slcy

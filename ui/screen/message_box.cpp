@@ -23,9 +23,12 @@ void CentredMessageBox::showEvent(QShowEvent* event) {
         area = screen->geometry();
     else
         return;
-    const QSize outer = size().grownBy(WindowFrame(this));
-    MoveOuterTo(this, {area.left() + (area.width() - outer.width()) / 2,
-                       area.top() + (area.height() - outer.height()) / 2});
+    const QMargins frame = WindowFrame(this);
+    const QSize outer = size().grownBy(frame);
+    MoveOuterTo(this,
+                {area.left() + (area.width() - outer.width()) / 2,
+                 area.top() + (area.height() - outer.height()) / 2},
+                frame);
 }
 
 }  // namespace slcy

@@ -8,8 +8,11 @@ namespace slcy {
 
 void PlaceOverMainWindow(QWidget* dialog, QWidget* mainWindow) {
     if (!dialog || !mainWindow) return;
-    const QSize outer = dialog->size().grownBy(WindowFrame(dialog));
-    MoveOuterTo(dialog, PlaceOverMainWindow(OuterRect(mainWindow), mainWindow->height(), outer));
+    const QMargins frame = WindowFrame(dialog);
+    MoveOuterTo(dialog,
+                PlaceOverMainWindow(OuterRect(mainWindow), mainWindow->height(),
+                                    dialog->size().grownBy(frame)),
+                frame);
 }
 
 }  // namespace slcy

@@ -50,6 +50,13 @@ QRect NativeRect(QRect logical) {
     return QRectF(topLeft, QSizeF(logical.size()) * ratio).toRect();
 }
 
+// The rectangle of step i (1..steps), interpolated linearly from the point to the target.
+QRect ExplodingRectangleStep(QPoint from, QRect to, int i, int steps) {
+    auto lerp = [&](int a, int b) { return a + (b - a) * i / steps; };
+    return QRect(QPoint(lerp(from.x(), to.left()), lerp(from.y(), to.top())),
+                 QPoint(lerp(from.x(), to.right()), lerp(from.y(), to.bottom())));
+}
+
 void DrawStepsOnRoot(xcb_connection_t* c, xcb_window_t root, QPoint from, QRect to) {
     // Inverting pixels (drawn twice, a pixel is as before), through every window on the root
     // window, one pixel on and one off along the outline.
@@ -82,12 +89,6 @@ void DrawStepsOnRoot(xcb_connection_t* c, xcb_window_t root, QPoint from, QRect 
 }
 
 }  // namespace
-
-QRect ExplodingRectangleStep(QPoint from, QRect to, int i, int steps) {
-    auto lerp = [&](int a, int b) { return a + (b - a) * i / steps; };
-    return QRect(QPoint(lerp(from.x(), to.left()), lerp(from.y(), to.top())),
-                 QPoint(lerp(from.x(), to.right()), lerp(from.y(), to.bottom())));
-}
 
 void PlayExplodingRectangles(QRect target) {
     // An X server of a Wayland session draws its root window nowhere.

@@ -7,9 +7,6 @@
 
 namespace slcy {
 
-// The rectangle of step i (1..steps), interpolated linearly from the point to the target.
-QRect ExplodingRectangleStep(QPoint from, QRect to, int i, int steps);
-
 // Plays the effect on the X11 root window, in well under a tenth of a second, before the
 // caller's window is mapped. It is skipped wherever the screen's own pixels cannot be drawn
 // on: any platform but xcb (offscreen, Wayland), an X server under Wayland, and an X screen
