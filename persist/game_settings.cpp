@@ -1,7 +1,5 @@
 #include "game_settings.h"
 
-#include <cstdio>
-
 #include "settings_store.h"
 
 namespace slcy {
@@ -17,22 +15,13 @@ GameSettings ReadGameSettings() {
     return s;
 }
 
-bool ReportUnwritten(bool written, const char* key) {
-    if (!written)
-        std::fprintf(stderr, "slcy2_4: the setting \"%s\" could not be written to %s\n", key,
-                     qPrintable(SettingsFilePath()));
-    return written;
-}
-
-bool WriteGameSettings(const GameSettings& s) {
-    bool all = true;
-    all &= ReportUnwritten(PutSettingBool(kSettingsSection, kSoundKey, s.Sound), kSoundKey);
-    all &= ReportUnwritten(PutSettingInt(kSettingsSection, kLevelKey, s.Level), kLevelKey);
-    all &= ReportUnwritten(PutSettingInt(kSettingsSection, kLanguageKey, s.Language), kLanguageKey);
-    all &= ReportUnwritten(PutSettingText(kSettingsSection, kProgressPathKey,
-                                          QString::fromStdString(s.ProgressPath)),
-                           kProgressPathKey);
-    return all;
+void WriteGameSettings(const GameSettings& s) {
+    ReportUnwritten(PutSettingBool(kSettingsSection, kSoundKey, s.Sound), kSoundKey);
+    ReportUnwritten(PutSettingInt(kSettingsSection, kLevelKey, s.Level), kLevelKey);
+    ReportUnwritten(PutSettingInt(kSettingsSection, kLanguageKey, s.Language), kLanguageKey);
+    ReportUnwritten(PutSettingText(kSettingsSection, kProgressPathKey,
+                                   QString::fromStdString(s.ProgressPath)),
+                    kProgressPathKey);
 }
 
 }  // namespace slcy

@@ -17,7 +17,6 @@ struct GameSettings {
     std::string ProgressPath;                  // "save"
     QPoint Position{kLeftDefault, kTopDefault};  // "left", "top": read, never written
     bool Sound = kSoundDefault;                // "sound"
-    bool operator==(const GameSettings&) const = default;
 };
 
 // Reads tongue, level, save, left, top and sound, in that order; a value that is missing or
@@ -25,11 +24,7 @@ struct GameSettings {
 GameSettings ReadGameSettings();
 
 // Writes sound, level, tongue and save, in that order. A value that does not reach the disk is
-// reported on standard error (the player is not bothered with it); the result says whether
-// every value was written.
-bool WriteGameSettings(const GameSettings& settings);
-
-// Reports a setting that could not be written on standard error; passes `written` on.
-bool ReportUnwritten(bool written, const char* key);
+// reported on standard error (the player is not bothered with it).
+void WriteGameSettings(const GameSettings& settings);
 
 }  // namespace slcy

@@ -9,6 +9,8 @@
 #include <QVariant>
 #include <sys/stat.h>
 
+#include <cstdio>
+
 namespace slcy {
 
 namespace {
@@ -157,6 +159,12 @@ bool PutSettingText(const QString& section, const QString& key, const QString& v
 
 bool DropSetting(const QString& section, const QString& key) {
     return StoreText(section, key, std::nullopt);
+}
+
+void ReportUnwritten(bool written, const char* key) {
+    if (!written)
+        std::fprintf(stderr, "slcy2_4: the setting \"%s\" could not be written to %s\n", key,
+                     qPrintable(SettingsFilePath()));
 }
 
 }  // namespace slcy

@@ -41,4 +41,8 @@ bool PutSettingText(const QString& section, const QString& key, const QString& v
 // Removes the value if it is there. True when the store no longer holds it.
 bool DropSetting(const QString& section, const QString& key);
 
+// For what the player is not bothered with: when `written` is false, says on standard error
+// that `key` could not be written to the settings file.
+void ReportUnwritten(bool written, const char* key);
+
 }  // namespace slcy

@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "game_settings.h"
 #include "settings_keys.h"
 #include "settings_store.h"
 
@@ -95,17 +94,16 @@ PlacementRecord PlacementOf(const QWidget* window, const QRect& frame) {
             outer.top() + outer.height()};
 }
 
-bool StoreMainWindowPlacement(const QWidget* window) {
-    return window && StoreMainWindowPlacement(window, window->frameGeometry());
+void StoreMainWindowPlacement(const QWidget* window) {
+    if (window) StoreMainWindowPlacement(window, window->frameGeometry());
 }
 
-bool StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame) {
-    if (!window) return false;
+void StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame) {
+    if (!window) return;
     const QString text = PlacementText(PlacementOf(window, lastFrame));
-    bool all = ReportUnwritten(PutSettingText(kSettingsSection, kPlacementKey, text), kPlacementKey);
-    all &= ReportUnwritten(DropSetting(kSettingsSection, kOldColorKey), kOldColorKey);
-    all &= ReportUnwritten(DropSetting(kSettingsSection, kOldFontKey), kOldFontKey);
-    return all;
+    ReportUnwritten(PutSettingText(kSettingsSection, kPlacementKey, text), kPlacementKey);
+    ReportUnwritten(DropSetting(kSettingsSection, kOldColorKey), kOldColorKey);
+    ReportUnwritten(DropSetting(kSettingsSection, kOldFontKey), kOldFontKey);
 }
 
 }  // namespace slcy

@@ -55,11 +55,11 @@ QRect RestoreMainWindowPlacement(QWidget* window, QMargins frame = {});
 
 // Writes "MainForm" for `window` and removes "MainFormColor" and "MainFormFont". Call it
 // while the window still exists, before it is destroyed. What cannot be written is reported on
-// standard error; the result says whether everything was.
-bool StoreMainWindowPlacement(const QWidget* window);
+// standard error.
+void StoreMainWindowPlacement(const QWidget* window);
 // The same with the outer rectangle the window had when it was last shown: a window that has
 // been closed no longer has a frame to measure.
-bool StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame);
+void StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame);
 
 // The PlacementText fields of `window` as it stands now.
 PlacementRecord PlacementOf(const QWidget* window);
