@@ -1,7 +1,6 @@
 #include "TwiceSizeArt.h"
 
 #include <QDir>
-#include <QResource>
 
 #include "AssetPaths.h"
 #include "bundle_check.h"
@@ -13,16 +12,10 @@ std::optional<QByteArray> ReadTwiceSizeArt(const QString& directory) {
 }
 
 bool RegisterTwiceSizeArt(const QString& directory) {
-    // The resource system reads the registered bytes in place, so they stay for the whole run.
-    static QByteArray registered;
-    if (!registered.isEmpty()) return true;
-    std::optional<QByteArray> bytes = ReadTwiceSizeArt(directory);
-    if (!bytes) return false;
-    registered = std::move(*bytes);
-    if (QResource::registerResource(reinterpret_cast<const uchar*>(registered.constData())))
-        return true;
-    registered.clear();
-    return false;
+    static QByteArray registered;  // for the whole run
+    return !registered.isEmpty() ||
+           RegisterIntactBundle(QDir(directory).filePath(QString::fromLatin1(kTwiceSizeArtFile)),
+                                registered);
 }
 
 }  // namespace slcy::assets

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QResource>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -121,6 +122,16 @@ std::optional<QByteArray> ReadIntactBundle(const QString& file) {
     QByteArray bytes = in.read(info.size() + 1);
     if (in.error() != QFileDevice::NoError || !IsIntactBundle(bytes)) return std::nullopt;
     return bytes;
+}
+
+bool RegisterIntactBundle(const QString& file, QByteArray& keep, const QString& root) {
+    std::optional<QByteArray> bytes = ReadIntactBundle(file);
+    if (!bytes) return false;
+    keep = std::move(*bytes);
+    if (QResource::registerResource(reinterpret_cast<const uchar*>(keep.constData()), root))
+        return true;
+    keep.clear();
+    return false;
 }
 
 }  // namespace slcy

@@ -36,4 +36,9 @@ bool IsIntactBundle(QByteArrayView bytes);
 // that the file cannot change under the resource system's feet once it is registered from them.
 std::optional<QByteArray> ReadIntactBundle(const QString& file);
 
+// Registers the bundle file read by ReadIntactBundle under `root`. The resource system reads
+// the registered bytes in place: they are kept in `keep`, which must stay as long as the
+// registration (on failure it is left empty).
+bool RegisterIntactBundle(const QString& file, QByteArray& keep, const QString& root = {});
+
 }  // namespace slcy

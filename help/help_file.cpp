@@ -26,13 +26,7 @@ const uchar* BundleData() {
 bool Register(const QString& file) {
     if (file == RegisteredFile) return true;
     ForgetHelpFile();
-    std::optional<QByteArray> bytes = ReadIntactBundle(file);
-    if (!bytes) return false;
-    RegisteredBytes = std::move(*bytes);
-    if (!QResource::registerResource(BundleData(), kRoot)) {
-        RegisteredBytes.clear();
-        return false;
-    }
+    if (!RegisterIntactBundle(file, RegisteredBytes, kRoot)) return false;
     RegisteredFile = file;
     return true;
 }

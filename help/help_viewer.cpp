@@ -1,6 +1,5 @@
 #include "help_viewer.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
@@ -33,7 +32,7 @@ class RulesBrowser final : public QTextBrowser {
                 const QString twin = QString::fromStdString(
                     assets::AtScale((QLatin1Char(':') + url.path()).toStdString(), 2));
                 QImage picture;
-                if (QFile::exists(twin) && picture.load(twin)) {
+                if (picture.load(twin)) {
                     picture.setDevicePixelRatio(2);
                     return QPixmap::fromImage(picture);
                 }
