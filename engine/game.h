@@ -22,6 +22,9 @@ inline constexpr int kMarkerFrames = 6;
 class Game {
 public:
     Game(GameView& view, MonotonicClock& clock) : view_(view), clock_(clock) {}
+    // A copy would read the catalogue of the game it was copied from.
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     // --- The state, under the names the game has always used.
     BoardState Board;

@@ -14,7 +14,6 @@ TInfoDialog::TInfoDialog(Windows& windows)
     : QDialog(&windows.MainForm(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       windows_(windows),
-      main_window_(&windows.MainForm()),
       language_(windows.MainForm().game().Language) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
@@ -40,7 +39,7 @@ TInfoDialog::TInfoDialog(Windows& windows)
 
     Image4 = new QLabel(this);
     Image4->setGeometry(36, 96, 37, 37);
-    Image4->setPixmap(main_window_->windowIcon().pixmap(32, 32));
+    Image4->setPixmap(windows_.MainForm().windowIcon().pixmap(32, 32));
 
     TongBtn = new QPushButton(this);
     TongBtn->setGeometry(120, 290, 89, 27);
@@ -67,7 +66,7 @@ void TInfoDialog::SetTexts() {
 }
 
 void TInfoDialog::Activate() {
-    PlaceOverMainWindow(this, main_window_);
+    PlaceOverMainWindow(this, &windows_.MainForm());
     SetTexts();
 }
 

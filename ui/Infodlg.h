@@ -36,7 +36,6 @@ private:
     void TongBtnClick();
 
     Windows& windows_;
-    QWidget* main_window_;
     const int& language_;
 };
 

@@ -23,9 +23,7 @@ namespace slcy {
 
 namespace {
 const char* const kMakersPage = "https://wumple-games.example/";
-}  // namespace
 
-namespace {
 // The density of the screen the game starts on, which decides the scale of its art.
 double StartScreenRatio() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -86,12 +84,12 @@ void TMainForm::DrawBackground() {
 
 void TMainForm::DrawCell(int column, int row) {
     drawing_.DrawCell(game_.Board, column, row);
-    box->update(QRect(CellOrigin(column, row), QSize(kCellSize, kCellSize)));
+    box->update(CellRect(column, row));
 }
 
 void TMainForm::DrawTurnFrame(int column, int row, int kind, int frame) {
     drawing_.DrawTurnFrame(game_.Board, column, row, kind, frame);
-    box->update(QRect(CellOrigin(column, row), QSize(kCellSize, kCellSize)));
+    box->update(CellRect(column, row));
 }
 
 void TMainForm::DrawWetMarker(int column, int row, int markerFrame) {
@@ -171,14 +169,16 @@ void TMainForm::ShowErrorMessage(const std::string& text) {
 // --- Handlers -------------------------------------------------------------------------------
 
 void TMainForm::boxMouseDown(Qt::MouseButton button, QPoint at) {
-    // The keyboard's cursor follows, unseen, so that keys go on from the last cell clicked.
-    if (const std::optional<Cell> cell = CellAt(at.x(), at.y())) box->SetCursor(*cell);
+    MouseButton b;
     switch (button) {
-        case Qt::LeftButton: return game_.boxMouseDown(MouseButton::Left, at.x(), at.y());
-        case Qt::RightButton: return game_.boxMouseDown(MouseButton::Right, at.x(), at.y());
-        case Qt::MiddleButton: return game_.boxMouseDown(MouseButton::Middle, at.x(), at.y());
+        case Qt::LeftButton: b = MouseButton::Left; break;
+        case Qt::RightButton: b = MouseButton::Right; break;
+        case Qt::MiddleButton: b = MouseButton::Middle; break;
         default: return;
     }
+    // The keyboard's cursor follows, unseen, so that keys go on from the last cell clicked.
+    if (const std::optional<Cell> cell = CellAt(at.x(), at.y())) box->SetCursor(*cell);
+    game_.boxMouseDown(b, at.x(), at.y());
 }
 
 // A key on the board moves the cursor, or presses the cell under it as the mouse button
@@ -202,7 +202,8 @@ void TMainForm::boxKeyPress(BoardBox::Key key) {
 // A, D and S are no keys of the selector or the tool bar: from anywhere in the window they
 // bring the player to the board, where the next one acts.
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    // Held as the board holds them: Shift is no change, Ctrl, Alt and Meta make another key.
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     const int k = event->key();
     if (plain && (k == Qt::Key_A || k == Qt::Key_D || k == Qt::Key_S)) {
         box->setFocus(Qt::ShortcutFocusReason);

@@ -25,19 +25,7 @@ Window& Existing(const std::unique_ptr<Window>& window, const char* name) {
 
 Windows::Windows() = default;
 
-// The dialogs go first: they are children of the main window.
-Windows::~Windows() {
-    give_up_.reset();
-    all_solved_.reset();
-    to_slow_.reset();
-    tongue_.reset();
-    solved_.reset();
-    restart_.reset();
-    info_.reset();
-    end_game_.reset();
-    splash_.reset();
-    main_.reset();
-}
+Windows::~Windows() = default;
 
 void Windows::CreateDialogs() {
     TMainForm& main = MainForm();

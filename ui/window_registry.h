@@ -53,6 +53,7 @@ public:
     TGiveUpDlg& GiveUpDlg() const;
 
 private:
+    // Destroyed in the reverse order: the dialogs, children of the main window, go first.
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<TSplash> splash_;
     std::unique_ptr<TEndGameDlg> end_game_;

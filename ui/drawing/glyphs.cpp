@@ -36,8 +36,7 @@ QIcon ButtonIcon(std::string_view glyphName) {
     for (const int scale : assets::kArtScales) {
         const std::optional<QImage> image = AtScale(assets::GlyphPath(glyph.Name), scale);
         if (!image) continue;
-        QImage all = WithoutKeyColour(*image);
-        all.setDevicePixelRatio(scale);
+        const QImage all = WithoutKeyColour(*image);  // keeps the density
         const int w = all.width() / glyph.Images;
         icon.addPixmap(QPixmap::fromImage(all.copy(0, 0, w, all.height())), QIcon::Normal);
         if (glyph.Images > 1)

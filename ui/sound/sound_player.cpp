@@ -37,10 +37,7 @@ SoundPlayer::SoundPlayer(std::array<Wave, 4> waves, QObject* parent)
     output_ = std::make_unique<PulseOutput>(waves_, std::move(listener));
 }
 
-// The output's thread ends before the waves it reads go away.
-SoundPlayer::~SoundPlayer() {
-    output_.reset();
-}
+SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::Stop() {
     output_->Stop();

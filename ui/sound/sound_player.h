@@ -43,7 +43,7 @@ signals:
 private:
     std::array<Wave, 4> waves_;
     std::atomic<bool> failure_reported_{false};
-    std::unique_ptr<PulseOutput> output_;
+    std::unique_ptr<PulseOutput> output_;  // last: its thread ends before the waves go
 };
 
 }  // namespace slcy

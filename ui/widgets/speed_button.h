@@ -12,7 +12,6 @@ public:
     static constexpr int kCentred = -1;
 
     explicit SpeedButton(QWidget* parent, int glyphMargin = kCentred);
-    int glyphMargin() const { return glyph_margin_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
