@@ -51,6 +51,15 @@ std::string ScaleName(const ::testing::TestParamInfo<int>& info) {
     return std::to_string(info.param) + "x";
 }
 
+QSet<QRgb> ColoursUsed(const QImage& image, bool withAlpha) {
+    QSet<QRgb> used;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            used.insert(withAlpha ? image.pixel(x, y) : image.pixel(x, y) | 0xFF000000);
+    }
+    return used;
+}
+
 int Distance(QRgb a, QRgb b) {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                      std::abs(qBlue(a) - qBlue(b))});

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -44,6 +45,8 @@ std::string ScaleName(const ::testing::TestParamInfo<int>& info);  // "1x", "2x"
 
 // Colour questions.
 int Distance(QRgb a, QRgb b);  // largest difference of one channel
+// The colours of the image's pixels, taken as opaque unless `withAlpha`.
+QSet<QRgb> ColoursUsed(const QImage& image, bool withAlpha = false);
 bool IsBlack(QRgb c);
 bool IsSand(QRgb c);    // the light sand ground round every piece
 bool IsCopper(QRgb c);  // the copper of a pipe stub: clearly red-brown, not sand or steel

@@ -18,14 +18,6 @@ struct Strip {
 const Strip kLevel = {kLevelDigitStrip.Path, 148, qRgb(0xFF, 0xFF, 0x00), qRgb(0x40, 0x40, 0x00)};
 const Strip kTime = {kTimeDigitStrip.Path, 121, qRgb(0x00, 0xFF, 0x00), qRgb(0x00, 0x40, 0x00)};
 
-QSet<QRgb> ColoursUsed(const QImage& image) {
-    QSet<QRgb> used;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) used.insert(image.pixel(x, y) | 0xFF000000);
-    }
-    return used;
-}
-
 class DigitStrips : public ScaledArt {
   protected:
     int cellW = 11 * Scale(), cellH = 20 * Scale(), pitch = 3 * Scale(), dot = 2 * Scale();

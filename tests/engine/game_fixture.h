@@ -9,23 +9,9 @@
 #include "board_layout.h"
 #include "fake_view.h"
 #include "game.h"
+#include "test_levels.h"
 
 namespace slcy::testing {
-
-struct Placed {
-    int column, row, kind, orientation;
-};
-
-// A level of the given pieces on an empty board, with the start cell given.
-inline LevelRecord MakeLevel(Cell start, std::initializer_list<Placed> pieces) {
-    LevelRecord level;
-    level.Pieces.fill(kEmptyCell);
-    level.Decor.fill(kDecorBackground);
-    for (const Placed& p : pieces) level.Pieces[CellIndex(p.column, p.row)] = MakeTile(p.kind, p.orientation);
-    level.StartColumn = static_cast<std::uint8_t>(start.Column);
-    level.StartRow = static_cast<std::uint8_t>(start.Row);
-    return level;
-}
 
 // Three pieces in a row from (1,1): end piece facing right, straight pipe, end piece facing
 // left. All wet at the start.

@@ -6,27 +6,17 @@
 #include "level_files.h"
 #include "puzzle.h"
 #include "solver.h"
+#include "test_levels.h"
 #include "targets.h"
 
 namespace slcy::levels::testing {
 namespace {
 
-struct Placed {
-    int Column, Row, Kind, Orientation;
-};
-
-LevelRecord Level(Cell start, std::initializer_list<Placed> pieces) {
-    LevelRecord level;
-    level.Decor.fill(kDecorBackground);
-    for (const Placed& p : pieces) level.Pieces[CellIndex(p.Column, p.Row)] = MakeTile(p.Kind, p.Orientation);
-    level.StartColumn = static_cast<std::uint8_t>(start.Column);
-    level.StartRow = static_cast<std::uint8_t>(start.Row);
-    return level;
-}
+using slcy::testing::MakeLevel;
 
 TEST(Solver, FindsTheOnlyFullyWetConfigurationOfABentChain) {
     // An end piece, a bend and an end piece round a corner, all facing the wrong way.
-    const Puzzle puzzle(Level({1, 1}, {{1, 1, kEndPiece, 2}, {2, 1, kBend, 0}, {2, 2, kEndPiece, 3}}));
+    const Puzzle puzzle(MakeLevel({1, 1}, {{1, 1, kEndPiece, 2}, {2, 1, kBend, 0}, {2, 2, kEndPiece, 3}}));
     const FullyWet wet = FindFullyWet(puzzle);
     ASSERT_TRUE(wet.Complete);
     ASSERT_EQ(wet.Configurations.size(), 1u);
@@ -37,7 +27,7 @@ TEST(Solver, FindsTheOnlyFullyWetConfigurationOfABentChain) {
 }
 
 TEST(Solver, ProvesALevelUnsolvableWhenNoConfigurationWetsEveryPiece) {
-    const Solution solution = Solve(Level({1, 1}, {{1, 1, kEndPiece, 0}, {3, 1, kEndPiece, 2}}));
+    const Solution solution = Solve(MakeLevel({1, 1}, {{1, 1, kEndPiece, 0}, {3, 1, kEndPiece, 2}}));
     EXPECT_FALSE(solution.Solved);
     EXPECT_TRUE(solution.Unsolvable);
 }
@@ -45,7 +35,7 @@ TEST(Solver, ProvesALevelUnsolvableWhenNoConfigurationWetsEveryPiece) {
 TEST(Solver, NeverSolvesALevelWithTwoEndPiecesFacingEachOther) {
     // Solved, the four pieces run round a square; here the two end pieces face each other and
     // can only ever wet each other.
-    const LevelRecord trap = Level({2, 1}, {{1, 1, kEndPiece, 3}, {1, 2, kEndPiece, 1},
+    const LevelRecord trap = MakeLevel({2, 1}, {{1, 1, kEndPiece, 3}, {1, 2, kEndPiece, 1},
                                             {2, 1, kBend, 2}, {2, 2, kBend, 1}});
     const Solution solution = Solve(trap);
     EXPECT_FALSE(solution.Solved);
@@ -53,7 +43,7 @@ TEST(Solver, NeverSolvesALevelWithTwoEndPiecesFacingEachOther) {
 }
 
 TEST(Solver, RefusesALevelWhoseStartCellIsEmpty) {
-    const Solution solution = Solve(Level({5, 5}, {{1, 1, kEndPiece, 2}, {2, 1, kEndPiece, 0}}));
+    const Solution solution = Solve(MakeLevel({5, 5}, {{1, 1, kEndPiece, 2}, {2, 1, kEndPiece, 0}}));
     EXPECT_FALSE(solution.Solved);
     EXPECT_TRUE(solution.Unsolvable);
 }

@@ -16,6 +16,7 @@
 #include "help_viewer.h"
 #include "settings_store.h"
 #include "texts.h"
+#include "test_levels.h"
 #include "window_registry.h"
 
 namespace slcy {
@@ -25,17 +26,10 @@ namespace {
 // and left; below the bend a dry end piece at (2,2) pointing up. One turn of the bend
 // anticlockwise wets it: the level is solved. Level 2: a lone cross.
 void WriteCatalogue(const QString& path) {
-    LevelRecord one;
-    one.Decor.fill(kDecorBackground);
-    one.Pieces[CellIndex(1, 1)] = MakeTile(kEndPiece, 0);
-    one.Pieces[CellIndex(2, 1)] = MakeTile(kBend, 1);
-    one.Pieces[CellIndex(2, 2)] = MakeTile(kEndPiece, 1);
-    LevelRecord two;
-    two.Decor.fill(kDecorBackground);
-    two.Pieces[CellIndex(5, 5)] = MakeTile(kCross, 0);
-    two.StartColumn = two.StartRow = 5;
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    for (const LevelRecord& r : {one, two}) out.write(reinterpret_cast<const char*>(&r), sizeof r);
+    testing::WriteCatalogue(
+        path.toStdString(),
+        {testing::MakeLevel({1, 1}, {{1, 1, kEndPiece, 0}, {2, 1, kBend, 1}, {2, 2, kEndPiece, 1}}),
+         testing::MakeLevel({5, 5}, {{5, 5, kCross, 0}})});
 }
 
 class Keyboard : public ::testing::Test {

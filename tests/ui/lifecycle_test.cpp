@@ -22,17 +22,14 @@
 #include "progress_file.h"
 #include "settings_store.h"
 #include "texts.h"
+#include "test_levels.h"
 #include "window_registry.h"
 
 namespace slcy {
 namespace {
 
 LevelRecord OnePieceLevel(int column) {
-    LevelRecord level;
-    level.Decor.fill(kDecorBackground);
-    level.Pieces[CellIndex(column, 1)] = MakeTile(kCross, 0);
-    level.StartColumn = static_cast<std::uint8_t>(column);
-    return level;
+    return testing::MakeLevel({column, 1}, {{column, 1, kCross, 0}});
 }
 
 class Lifecycle : public ::testing::Test {
@@ -42,11 +39,8 @@ protected:
 
     void SetUp() override {
         QFile::remove(SettingsFilePath());
-        std::ofstream out(Path("slcy.dat").toStdString(), std::ios::binary);
-        for (int level = 1; level <= 3; ++level) {
-            const LevelRecord record = OnePieceLevel(level);
-            out.write(reinterpret_cast<const char*>(&record), sizeof record);
-        }
+        testing::WriteCatalogue(Path("slcy.dat").toStdString(),
+                                {OnePieceLevel(1), OnePieceLevel(2), OnePieceLevel(3)});
         progress_file = Path("week1.slv");
     }
     QString Path(const char* name) const { return QDir(dir.path()).filePath(name); }

@@ -10,19 +10,14 @@
 #include "Main.h"
 #include "TwiceSizeArt.h"
 #include "texts.h"
+#include "test_levels.h"
 #include "window_registry.h"
 
 namespace slcy {
 namespace {
 
-LevelRecord Level(std::initializer_list<std::tuple<int, int, int, int>> pieces, Cell start) {
-    LevelRecord level;
-    level.Decor.fill(kDecorBackground);
-    for (auto [c, r, kind, o] : pieces) level.Pieces[CellIndex(c, r)] = MakeTile(kind, o);
-    level.StartColumn = static_cast<std::uint8_t>(start.Column);
-    level.StartRow = static_cast<std::uint8_t>(start.Row);
-    return level;
-}
+using testing::MakeLevel;
+using testing::WriteCatalogue;
 
 // A window that keeps a copy of the board each time a frame is put on the screen.
 class CapturingWindow : public TMainForm {
@@ -44,12 +39,9 @@ protected:
     void SetUp() override {
         // Level 1: a cross at the start (1,1) joined to an end piece at (2,1); a dry bend at
         // (10,1). Level 2: a straight pipe alone.
-        std::ofstream out(QDir(dir.path()).filePath("slcy.dat").toStdString(), std::ios::binary);
-        for (const LevelRecord& r :
-             {Level({{1, 1, kCross, 0}, {2, 1, kEndPiece, 2}, {10, 1, kBend, 0}}, {1, 1}),
-              Level({{4, 4, kStraight, 0}}, {4, 4})})
-            out.write(reinterpret_cast<const char*>(&r), sizeof r);
-        out.close();
+        WriteCatalogue(QDir(dir.path()).filePath("slcy.dat").toStdString(),
+                       {MakeLevel({1, 1}, {{1, 1, kCross, 0}, {2, 1, kEndPiece, 2}, {10, 1, kBend, 0}}),
+                        MakeLevel({4, 4}, {{4, 4, kStraight, 0}})});
         window = &windows.CreateMainWindow<CapturingWindow>(dir.path() + '/');
         window->show();
         window->FirstActivation = false;  // no start dialogs in these tests
@@ -176,10 +168,8 @@ TEST(MainWindowAtScale2, ShowsThe2xCompositionAndMapsClicksToCells) {
     if (qApp->devicePixelRatio() != 2) GTEST_SKIP() << "needs a screen that scales by 2";
     ASSERT_TRUE(assets::RegisterTwiceSizeArt(QStringLiteral(SLCY_BIN_DIR)));
     QTemporaryDir dir;
-    std::ofstream out(QDir(dir.path()).filePath("slcy.dat").toStdString(), std::ios::binary);
-    const LevelRecord level = Level({{1, 1, kCross, 0}, {2, 1, kEndPiece, 2}}, {1, 1});
-    out.write(reinterpret_cast<const char*>(&level), sizeof level);
-    out.close();
+    WriteCatalogue(QDir(dir.path()).filePath("slcy.dat").toStdString(),
+                   {MakeLevel({1, 1}, {{1, 1, kCross, 0}, {2, 1, kEndPiece, 2}})});
     Windows windows;
     TMainForm& window = windows.CreateMainWindow(dir.path() + '/');
     window.FirstActivation = false;

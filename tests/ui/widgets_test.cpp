@@ -46,9 +46,15 @@ TEST(CountdownTimer, SwitchingOnWhileOnKeepsThePeriod) {
     EXPECT_EQ(timer.interval(), 1000);
 }
 
+// The selector, with the style option it paints and hit-tests by in the open.
+struct ProbedLevelScrollBar : LevelScrollBar {
+    using LevelScrollBar::LevelScrollBar;
+    using LevelScrollBar::initStyleOption;
+};
+
 class LevelSelector : public ::testing::Test {
 protected:
-    LevelScrollBar bar{nullptr};
+    ProbedLevelScrollBar bar{nullptr};
     QSignalSpy spy{&bar, &LevelScrollBar::scrolled};
     void SetUp() override {
         bar.setRange(1, 500);
@@ -121,15 +127,7 @@ protected:
     }
     QRect Part(QStyle::SubControl part) {
         QStyleOptionSlider option;
-        option.initFrom(&bar);
-        option.orientation = Qt::Vertical;
-        option.minimum = bar.minimum();
-        option.maximum = bar.maximum();
-        option.sliderPosition = bar.sliderPosition();
-        option.sliderValue = bar.value();
-        option.singleStep = bar.singleStep();
-        option.pageStep = bar.pageStep();
-        option.subControls = QStyle::SC_All;
+        bar.initStyleOption(&option);
         return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
     }
     QList<int> Positions() const {
