@@ -8,6 +8,7 @@
 
 #include "Main.h"
 #include "hh_funcs.h"
+#include "stall_probe.h"
 #include "window_registry.h"
 
 using namespace slcy;
@@ -46,6 +47,7 @@ int main(int argc, char* argv[]) {
         if (qEnvironmentVariableIsSet("SLCY_QUIT_AFTER_FIRST_PAINT"))
             main_form.box->installEventFilter(&quit_after_first_paint);
 
+        StartStallProbeIfAsked();  // its first gap is the main window's showing
         main_form.show();
         status = QApplication::exec();
     }

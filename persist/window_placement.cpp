@@ -73,15 +73,17 @@ QRect RestoreMainWindowPlacement(QWidget* window, QMargins frame) {
     return outer;
 }
 
-PlacementRecord PlacementOf(const QWidget* window) {
-    return PlacementOf(window, window->frameGeometry());
+namespace {
+ShowState ShowStateOf(const QWidget* window) {
+    const Qt::WindowStates states = window->windowState();
+    return states.testFlag(Qt::WindowMinimized)   ? ShowState::Minimized
+           : states.testFlag(Qt::WindowMaximized) ? ShowState::Maximized
+                                                  : ShowState::Normal;
 }
+}  // namespace
 
 PlacementRecord PlacementOf(const QWidget* window, const QRect& frame) {
-    const Qt::WindowStates states = window->windowState();
-    const ShowState show = states.testFlag(Qt::WindowMinimized)   ? ShowState::Minimized
-                           : states.testFlag(Qt::WindowMaximized) ? ShowState::Maximized
-                                                                  : ShowState::Normal;
+    const ShowState show = ShowStateOf(window);
     QRect outer = frame;
     const QRect normal = window->normalGeometry();
     if (show != ShowState::Normal && normal.isValid()) {
@@ -94,14 +96,18 @@ PlacementRecord PlacementOf(const QWidget* window, const QRect& frame) {
             outer.top() + outer.height()};
 }
 
-void StoreMainWindowPlacement(const QWidget* window) {
-    if (window) StoreMainWindowPlacement(window, window->frameGeometry());
-}
-
-void StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame) {
+void StoreMainWindowPlacement(const QWidget* window, const std::optional<QRect>& lastFrame) {
     if (!window) return;
-    const QString text = PlacementText(PlacementOf(window, lastFrame));
-    ReportUnwritten(PutSettingText(kSettingsSection, kPlacementKey, text), kPlacementKey);
+    std::optional<PlacementRecord> record;
+    if (lastFrame) {
+        record = PlacementOf(window, *lastFrame);
+    } else if ((record = ParsePlacementText(
+                    GetSettingText(kSettingsSection, kPlacementKey, QString())))) {
+        record->Show = ShowStateOf(window);
+    }
+    if (record)
+        ReportUnwritten(PutSettingText(kSettingsSection, kPlacementKey, PlacementText(*record)),
+                        kPlacementKey);
     ReportUnwritten(DropSetting(kSettingsSection, kOldColorKey), kOldColorKey);
     ReportUnwritten(DropSetting(kSettingsSection, kOldFontKey), kOldFontKey);
 }

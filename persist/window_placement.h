@@ -53,16 +53,16 @@ QPoint RestoredWindowPosition(const std::optional<PlacementRecord>& stored, QSiz
 // by its outer rectangle: its client rectangle with `frame` around it. Returns that rectangle.
 QRect RestoreMainWindowPlacement(QWidget* window, QMargins frame = {});
 
-// Writes "MainForm" for `window` and removes "MainFormColor" and "MainFormFont". Call it
-// while the window still exists, before it is destroyed. What cannot be written is reported on
-// standard error.
-void StoreMainWindowPlacement(const QWidget* window);
-// The same with the outer rectangle the window had when it was last shown: a window that has
-// been closed no longer has a frame to measure.
-void StoreMainWindowPlacement(const QWidget* window, const QRect& lastFrame);
+// Writes "MainForm" for `window`, measured by `lastFrame`, the outer rectangle the window had
+// when it was last shown (a window that has been closed no longer has a frame to measure), and
+// removes "MainFormColor" and "MainFormFont". Without `lastFrame`, where the window system keeps
+// a window's position from it (Wayland), the stored edges stay as they were and only the show
+// state is written, so that the next start on X11 finds the old place; with no placement stored,
+// none is written. Call it while the window still exists, before it is destroyed. What cannot be
+// written is reported on standard error.
+void StoreMainWindowPlacement(const QWidget* window, const std::optional<QRect>& lastFrame);
 
-// The PlacementText fields of `window` as it stands now.
-PlacementRecord PlacementOf(const QWidget* window);
+// The PlacementText fields of `window` as it stands now, measured by its outer rectangle `frame`.
 PlacementRecord PlacementOf(const QWidget* window, const QRect& frame);
 
 }  // namespace slcy

@@ -33,16 +33,43 @@ start_private_xserver() {
 }
 
 # Starts openbox on the private display and waits until it manages windows (it announces
-# itself on the root window); adds its pid to `pids`.
+# itself on the root window); adds its pid to `pids` and keeps it in `window_manager`.
 start_window_manager() {
     openbox >"${OPENBOX_LOG:-/dev/null}" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 400); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.05
-    done
+    window_manager=$!
+    pids+=("$window_manager")
+    manager_announced && return 0
     echo "openbox did not start on $DISPLAY" >&2
     return 1
+}
+
+# Starts a window manager that never answers (silent_wm from the given program directory) in
+# the same way, once no other manager runs any more.
+start_silent_window_manager() {
+    "$1/silent_wm" &
+    window_manager=$!
+    pids+=("$window_manager")
+    manager_announced "silent_wm" && return 0
+    echo "silent_wm did not start on $DISPLAY" >&2
+    return 1
+}
+
+# Waits until a window manager (of the given name, if given) announces itself on the root window.
+manager_announced() {
+    local check
+    for _ in $(seq 400); do
+        check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
+        [[ -n $check ]] && { [[ -z ${1:-} ]] ||
+            xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q "\"$1\""; } && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Ends the window manager started last and waits until it has gone.
+stop_window_manager() {
+    kill "$window_manager" 2>/dev/null || true
+    wait "$window_manager" 2>/dev/null || true
 }
 
 # Runs the command again and again until it succeeds or `seconds` have passed.

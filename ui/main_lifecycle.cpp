@@ -39,11 +39,14 @@ void TMainForm::FormCreate(const QString& programDirectory) {
 }
 
 // Un-minimising shows the window again, as does a return to its virtual desktop: only the
-// first showing places it, by its outer rectangle, before it is mapped.
+// first showing places it, by its outer rectangle, before it is mapped; placed again should
+// the window manager's frame turn out other than the one it was placed with.
 void TMainForm::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;
-        PlayExplodingRectangles(RestoreMainWindowPlacement(this, WindowFrame(this)));
+        const QMargins frame = PlaceByOuterRect(
+            this, [this](QMargins known) { RestoreMainWindowPlacement(this, known); });
+        PlayExplodingRectangles(geometry().marginsAdded(frame));
     }
     QWidget::showEvent(event);
     exposed_ = true;
@@ -101,7 +104,9 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::FormDestroy() {
-    StoreMainWindowPlacement(this, isVisible() ? OuterRect(this) : last_frame_);
+    StoreMainWindowPlacement(this, PositionKnown() ? std::optional(isVisible() ? OuterRect(this)
+                                                                               : last_frame_)
+                                                   : std::nullopt);
     waves->Stop();
     game_.ReleaseCatalogue();
 }

@@ -18,7 +18,7 @@ fail() {
 start_private_xserver "${E2E_SCREEN:-1024x768x24}"
 OPENBOX_LOG=$work/openbox.log start_window_manager || { cat "$work/openbox.log" >&2; exit 1; }
 
-export XDG_CONFIG_HOME=$work/config
+export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
 export QT_QPA_PLATFORM=xcb
 settings=$XDG_CONFIG_HOME/WumpleGames/Sluicery/V2.conf
 

@@ -3,10 +3,10 @@
 # the game starts, an X client of our own (root_frames) reads the whole screen frame after
 # frame. Dotted rectangles drawn by inverting the screen's pixels must appear, spread from the
 # mouse pointer to the window, and once the window is up nothing of them may be left outside
-# the windows.
+# the windows. While a compositor runs (one owns _NET_WM_CM_S0), nothing may be drawn at all.
 # Usage: show_effect_e2e.sh <program directory>
 program_dir=$1
-# A small screen is read faster, so more frames fall into the tenth of a second the effect takes.
+# A small screen is read faster, so more frames fall into the 16 ms the effect takes.
 E2E_SCREEN=800x600x24 source "$(dirname "$0")/e2e_lib.sh"
 fail() {
     echo "FAIL: $*" >&2
@@ -20,7 +20,7 @@ pointer_x=60 pointer_y=50
 box() { awk '/^inverted box/ {print $3, $4, $5, $6}' "$work/frames.txt"; }
 
 # One start of the game, watched. The watcher may miss the effect, or its last steps, when the
-# machine is busy (it is over in a tenth of a second), so a start whose frames do not show the
+# machine is busy (it is over in 16 ms), so a start whose frames do not show the
 # rectangles all the way from the pointer to the window is tried again, up to three times;
 # that nothing is left on the screen is checked every time.
 for attempt in 1 2 3; do
@@ -66,4 +66,25 @@ read -r inverted dots < <(awk '/^frame / && $6 > best {best = $6; d = $9} END {p
                               "$work/frames.txt")
 ((inverted >= 200)) || fail "too few inverted pixels: $inverted"
 ((dots * 10 >= inverted * 7)) || fail "the outlines are not dotted: $dots dots of $inverted"
+
+# Under a compositor (silent_wm --compositor holds its selection) the root window is not what
+# the screen shows: the game draws nothing on it.
+"$program_dir/silent_wm" --compositor "$work/composited" &
+pids+=($!)
+wait_until 10 test -e "$work/composited" || fail "the compositor's stand-in did not start"
+rm -f "$work/ready"
+"$program_dir/root_frames" "$work/ready" 60 >"$work/frames.txt" &
+watcher=$!
+pids+=("$watcher")
+wait_until 10 test -e "$work/ready" || fail "the watcher did not start"
+XDG_CONFIG_HOME=$work/config-composited "$program_dir/slcy2_4" >"$work/game.log" 2>&1 &
+game=$!
+pids+=("$game")
+main=$(window_of_size 500 366 15) || fail "no main window under a compositor"
+sleep 0.2
+kill -TERM "$watcher"
+wait "$watcher" || fail "the watcher failed"
+kill "$game"
+grep -q '^frames [0-9]*, changed [0-9]*, with inverted pixels 0$' "$work/frames.txt" ||
+    fail "the effect was drawn under a compositor"
 echo "PASS: $inverted inverted pixels at most, $dots of them dots; box $left,$top to $right,$bottom"

@@ -6,9 +6,12 @@
 #   - a window moved, minimised and restored stays where the player put it;
 #   - five starts in a row leave it on the same pixel, and the settings hold its outer rectangle;
 #   - a stored place far off the screen brings the whole frame, title bar included, back on it;
-#   - a progress file that cannot be read is reported in the middle of the screen.
+#   - a progress file that cannot be read is reported in the middle of the screen;
+#   - under a window manager that never answers (silent_wm), nothing waits for it: the window
+#     and every dialog appear within a second, and the window moves.
 # Usage: window_frames_e2e.sh <program directory>
 program_dir=$1
+bin_dir=$1
 source "$(dirname "$0")/e2e_lib.sh"
 read -r screen_w screen_h < <(xdpyinfo | awk '/dimensions:/ {split($2, s, "x"); print s[1], s[2]}')
 
@@ -141,4 +144,39 @@ centre_x=$((bl + bw / 2)) centre_y=$((bt + bh / 2))
   centre_y - screen_h / 2 <= 2 && screen_h / 2 - centre_y <= 2)) ||
     fail "the message stands at $bl,$bt ($bw x $bh), not in the middle of the screen"
 kill "$game"
-echo "window frames: centred, dialogs over the main window, no creep, back on the screen"
+
+# --- A window manager that never answers: nothing waits for it ----------------------------------
+stop_window_manager
+start_silent_window_manager "$bin_dir" || fail "no silent window manager"
+sed -i '/^save=/d' "$settings"
+within_a_second() {  # within_a_second <what> <width> <height> <since, ns>: prints the window's id
+    local id ms
+    id=$(window_of_size "$2" "$3" 20) || fail "no $1 under a window manager that never answers"
+    ms=$((($(date +%s%N) - $4) / 1000000))
+    ((ms <= 1000)) || fail "$1 took $ms ms to appear under a window manager that never answers"
+    echo "$id"
+}
+since=$(date +%s%N)
+start_game
+main=$(within_a_second "the main window" 500 366 "$since")
+close_splash
+wait_until 10 no_window_of_size 200 150 || fail "the splash stayed"
+for tool in "4 261 103 new game" "31 261 103 restart" "384 320 91 language" "438 309 322 info"; do
+    read -r left w h what <<<"$tool"
+    since=$(date +%s%N)
+    click_tool "$left"
+    dialog=$(within_a_second "the $what dialog" "$w" "$h" "$since")
+    key=Escape && [[ $what == language ]] && key=Return  # it has no cancel: English again
+    xdotool windowfocus --sync "$dialog" key "$key"
+    wait_until 10 no_window_of_size "$w" "$h" || fail "the $what dialog stayed"
+done
+xdotool windowmove --sync "$main" 40 30
+[[ $(xwininfo -id "$main" | awk '/Absolute upper-left/ {printf "%s ", $NF}') == "40 30 " ]] ||
+    fail "the window did not move under a window manager that never answers"
+since=$(date +%s%N)
+click_tool 438
+dialog=$(within_a_second "the info dialog after a move" 309 322 "$since")
+xdotool windowfocus --sync "$dialog" key Escape
+wait_until 10 no_window_of_size 309 322 || fail "the info dialog stayed"
+kill "$game"
+echo "window frames: centred, dialogs over the main window, no creep, back on the screen, no wait"

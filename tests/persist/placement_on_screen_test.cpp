@@ -64,7 +64,7 @@ TEST_F(PlacementOnScreen, StoringWritesTheOuterRectangleOfTheShownWindow) {
     window.move(30, 40);
     window.show();
     const QRect outer = window.frameGeometry();
-    StoreMainWindowPlacement(&window);
+    StoreMainWindowPlacement(&window, window.frameGeometry());
     EXPECT_EQ(Stored(), QStringLiteral("200,0,1,30,40,%1,%2")
                             .arg(30 + outer.width())
                             .arg(40 + outer.height()));
@@ -73,7 +73,7 @@ TEST_F(PlacementOnScreen, StoringWritesTheOuterRectangleOfTheShownWindow) {
 TEST_F(PlacementOnScreen, StoringRemovesTheOldColourAndFontValues) {
     PutSettingText(kSettingsSection, kOldColorKey, "12");
     PutSettingText(kSettingsSection, kOldFontKey, "Arial");
-    StoreMainWindowPlacement(&window);
+    StoreMainWindowPlacement(&window, window.frameGeometry());
     EXPECT_EQ(GetSettingText(kSettingsSection, kOldColorKey, "(none)"), "(none)");
     EXPECT_EQ(GetSettingText(kSettingsSection, kOldFontKey, "(none)"), "(none)");
     EXPECT_TRUE(Stored().startsWith("200,"));
@@ -82,7 +82,7 @@ TEST_F(PlacementOnScreen, StoringRemovesTheOldColourAndFontValues) {
 TEST_F(PlacementOnScreen, AMaximizedWindowIsStoredWithShowState3) {
     window.show();
     window.setWindowState(Qt::WindowMaximized);
-    StoreMainWindowPlacement(&window);
+    StoreMainWindowPlacement(&window, window.frameGeometry());
     const std::optional<PlacementRecord> stored = ParsePlacementText(Stored());
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->Show, ShowState::Maximized);
@@ -91,7 +91,7 @@ TEST_F(PlacementOnScreen, AMaximizedWindowIsStoredWithShowState3) {
 TEST_F(PlacementOnScreen, AMinimizedWindowIsStoredWithShowState2) {
     window.show();
     window.setWindowState(Qt::WindowMinimized);
-    StoreMainWindowPlacement(&window);
+    StoreMainWindowPlacement(&window, window.frameGeometry());
     const std::optional<PlacementRecord> stored = ParsePlacementText(Stored());
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->Show, ShowState::Minimized);
@@ -100,11 +100,25 @@ TEST_F(PlacementOnScreen, AMinimizedWindowIsStoredWithShowState2) {
 TEST_F(PlacementOnScreen, WhatIsStoredIsRestoredAtTheNextShowing) {
     window.move(61, 72);
     window.show();
-    StoreMainWindowPlacement(&window);
+    StoreMainWindowPlacement(&window, window.frameGeometry());
     QWidget next;
     next.resize(500, 394);
     RestoreMainWindowPlacement(&next);
     EXPECT_EQ(next.frameGeometry().topLeft(), QPoint(61, 72));
+}
+
+// Where the window system keeps the window's position to itself (Wayland), the place stored on
+// X11 survives the run; only the show state, which is known, is written.
+TEST_F(PlacementOnScreen, AnUnknownPositionKeepsTheStoredEdges) {
+    PutSettingText(kSettingsSection, kPlacementKey, "200,0,1,100,50,606,445");
+    window.show();
+    window.setWindowState(Qt::WindowMaximized);
+    StoreMainWindowPlacement(&window, std::nullopt);
+    EXPECT_EQ(Stored(), "200,0,3,100,50,606,445");
+
+    DropSetting(kSettingsSection, kPlacementKey);
+    StoreMainWindowPlacement(&window, std::nullopt);
+    EXPECT_EQ(Stored(), "(none)");
 }
 
 }  // namespace

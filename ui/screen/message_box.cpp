@@ -16,19 +16,20 @@ CentredMessageBox::CentredMessageBox(Icon icon, const QString& caption, const QS
 // returns: placed now, it never shows elsewhere.
 void CentredMessageBox::showEvent(QShowEvent* event) {
     QMessageBox::showEvent(event);
-    QRect area;
-    if (over_ && over_->isVisible())
-        area = OuterRect(over_);
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->geometry();
-    else
-        return;
-    const QMargins frame = WindowFrame(this);
-    const QSize outer = size().grownBy(frame);
-    MoveOuterTo(this,
-                {area.left() + (area.width() - outer.width()) / 2,
-                 area.top() + (area.height() - outer.height()) / 2},
-                frame);
+    PlaceByOuterRect(this, [this](QMargins frame) {
+        QRect area;
+        if (over_ && over_->isVisible())
+            area = OuterRect(over_);
+        else if (const QScreen* screen = QGuiApplication::primaryScreen())
+            area = screen->geometry();
+        else
+            return;
+        const QSize outer = size().grownBy(frame);
+        MoveOuterTo(this,
+                    {area.left() + (area.width() - outer.width()) / 2,
+                     area.top() + (area.height() - outer.height()) / 2},
+                    frame);
+    });
 }
 
 }  // namespace slcy

@@ -1,5 +1,6 @@
 #include "placement.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include "frame_extents.h"
@@ -8,11 +9,15 @@ namespace slcy {
 
 void PlaceOverMainWindow(QWidget* dialog, QWidget* mainWindow) {
     if (!dialog || !mainWindow) return;
-    const QMargins frame = WindowFrame(dialog);
-    MoveOuterTo(dialog,
-                PlaceOverMainWindow(OuterRect(mainWindow), mainWindow->height(),
-                                    dialog->size().grownBy(frame)),
-                frame);
+    // Placed again when the window manager tells the dialog's frame: the main window may be
+    // gone by then.
+    PlaceByOuterRect(dialog, [dialog, main = QPointer<QWidget>(mainWindow)](QMargins frame) {
+        if (!main) return;
+        MoveOuterTo(dialog,
+                    PlaceOverMainWindow(OuterRect(main), main->height(),
+                                        dialog->size().grownBy(frame)),
+                    frame);
+    });
 }
 
 }  // namespace slcy

@@ -1,6 +1,7 @@
 #include "x11.h"
 
 #include <QGuiApplication>
+#include <QHash>
 
 namespace slcy::x11 {
 
@@ -22,10 +23,15 @@ Screen DisplayScreen(xcb_connection_t* c) {
 }
 
 xcb_atom_t Atom(xcb_connection_t* c, const QByteArray& name, bool onlyIfExists) {
+    // An atom, once made, lasts as long as the server: asked once per name.
+    static QHash<QByteArray, xcb_atom_t> made;
+    if (const auto it = made.constFind(name); it != made.cend()) return *it;
     const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
         c, xcb_intern_atom(c, onlyIfExists, static_cast<uint16_t>(name.size()), name.constData()),
         nullptr));
-    return atom ? atom->atom : xcb_atom_t{XCB_ATOM_NONE};
+    if (!atom || atom->atom == XCB_ATOM_NONE) return XCB_ATOM_NONE;
+    made.insert(name, atom->atom);
+    return atom->atom;
 }
 
 }  // namespace slcy::x11
