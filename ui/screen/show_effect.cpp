@@ -14,10 +14,8 @@ namespace slcy {
 namespace {
 
 constexpr int kSteps = 40;
-// One drawing every 200 microseconds: 40 to grow, 40 to erase, 16 ms in all. The window is
-// mapped only once the effect is over and nothing else runs meanwhile, so the effect is kept to
-// about one frame of the display: the window comes as soon as a bare one would.
-constexpr auto kStepInterval = std::chrono::microseconds(200);
+// One drawing every millisecond: 40 to grow, 40 to erase, about 80 ms in all.
+constexpr auto kStepInterval = std::chrono::milliseconds(1);
 
 using x11::Reply;
 
