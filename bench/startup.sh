@@ -64,8 +64,7 @@ stalls() {  # the game driven through its windows with the probe on; prints the 
         sleep 0.3
         printf ', %s %s ms' "$what" "$(longest_stall "$log" "$from")"
         if [[ $what == language ]]; then key=Return; else key=Escape; fi
-        xdotool key --window "$dialog" "$key" 2>/dev/null || true
-        wait_until 10 no_window_of_size "$w" "$h" || xdotool windowfocus "$dialog" key "$key"
+        xdotool windowfocus --sync "$dialog" key "$key"
         wait_until 10 no_window_of_size "$w" "$h" || { echo " the $what dialog stayed"; return 1; }
     done
     from=$(($(lines "$log") + 1))
