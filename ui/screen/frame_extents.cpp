@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
