@@ -3,8 +3,8 @@
 // compositor may still raise the main window over its dialog when the player clicks it (sway,
 // native and XWayland). The blocked window then takes no mouse or key, and the player, who
 // cannot see the dialog, is stuck. So whenever a window blocked by a modal dialog becomes
-// active, the dialog is raised and asked to become the active window again: a click or a key
-// on the blocked window brings the dialog back to the front.
+// active, the dialog is brought back to the front: raised and asked to become the active
+// window again (X11), or mapped anew (Wayland, where a client can do nothing else).
 #pragma once
 
 #include <QObject>
