@@ -5,11 +5,14 @@
 # user nobody, with a private runtime folder. Needs start_scratch_area (private-xserver.sh):
 # the session lives in `work`, which that user must be able to read.
 
-# Runs a command as the session's user, with the session's environment only.
+# Runs a command as the session's user, with the session's environment only. With --exec
+# first it takes the place of the calling shell: `as_session --exec cmd &` gives the command's
+# own pid in $!, for the scratch area to end it.
 as_session() {
-    local user=()
+    local user=() exec=
+    [[ $1 != --exec ]] || { exec=exec; shift; }
     [[ $(id -u) -ne 0 ]] || user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    "${user[@]}" env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 \
+    $exec "${user[@]}" env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 \
         XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config" \
         ${WAYLAND_DISPLAY:+WAYLAND_DISPLAY=$WAYLAND_DISPLAY} ${SWAYSOCK:+SWAYSOCK=$SWAYSOCK} \
         ${SESSION_DISPLAY:+DISPLAY=$SESSION_DISPLAY} "$@"
@@ -34,7 +37,7 @@ start_private_sway() {
     command -v Xwayland >/dev/null && xwayland=force
     printf 'output HEADLESS-1 resolution 1280x1024\nxwayland %s\n' "$xwayland" >"$work/sway.conf"
     chmod 644 "$work/sway.conf"
-    as_session env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    as_session --exec env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
     pids+=($!)
     local sway=$! socket

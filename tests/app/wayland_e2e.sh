@@ -61,7 +61,7 @@ click() {
 shot() { as_session grim -g "$1,$2 $3x$4" "$work/run/$5.png"; }
 
 start_game() {
-    as_session env "$@" "$work/program/slcy2_4" >"$work/game.log" 2>&1 &
+    as_session --exec env "$@" "$work/program/slcy2_4" >"$work/game.log" 2>&1 &
     game=$!
     pids+=("$game")
 }
