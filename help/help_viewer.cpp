@@ -3,18 +3,23 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 #include "AssetPaths.h"
 #include "help_file.h"
+#include "viewer_placement.h"
 
 namespace slcy {
 
 namespace {
 
 QPointer<HelpViewer> Viewer;
+
+// The size the rules are written for; smaller only where the screen is.
+constexpr QSize kRulesSize(640, 600);
 
 // The rules' pictures come in two sizes, "pics/piece1.png" and "pics/piece1@2x.png". Qt looks
 // for the "@2x" twin of a picture only when the page names it by a path it can try as it
@@ -52,7 +57,12 @@ const QString kNotFoundPage = QStringLiteral(
 
 }  // namespace
 
-HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new RulesBrowser(this)) {
+// A dialog-typed window of its owner: it stays above the game, and a tiling window manager or
+// compositor (sway, native and XWayland) lets it float instead of tiling it behind the game.
+HelpViewer::HelpViewer(QWidget* owner)
+    : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      browser_(new RulesBrowser(this)) {
     // The viewer never keeps the game running after its last window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);
@@ -63,7 +73,7 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new RulesBrows
     // Esc puts the rules away and a player at the keyboard is back in the game.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
-    resize(640, 600);
+    resize(kRulesSize);
 }
 
 void HelpViewer::ShowPage(const QUrl& page) {
@@ -90,8 +100,25 @@ HelpViewer* OpenHelpViewer() {
     return Viewer.data();
 }
 
-HelpViewer* ShowHelpTopic(const QString& file, int context) {
-    if (!Viewer) Viewer = new HelpViewer;
+namespace {
+// Beside the owner, measured by both windows' outer rectangles. Before its first showing the
+// rules window's frame is not known; it gets the owner's, drawn by the same window manager.
+// A compositor that places windows itself (Wayland) ignores the place.
+void PlaceBeside(HelpViewer& viewer, const QWidget& owner) {
+    const QRect anchor = owner.frameGeometry();
+    const QRect client = owner.geometry();
+    const QMargins frame(client.left() - anchor.left(), client.top() - anchor.top(),
+                         anchor.right() - client.right(), anchor.bottom() - client.bottom());
+    const QRect outer =
+        RulesWindowRect(anchor, kRulesSize.grownBy(frame), owner.screen()->availableGeometry());
+    viewer.resize(outer.size().shrunkBy(frame));
+    viewer.move(outer.topLeft());  // a window's position is that of its frame
+}
+}  // namespace
+
+HelpViewer* ShowHelpTopic(const QString& file, int context, QWidget* owner) {
+    if (!Viewer) Viewer = new HelpViewer(owner);
+    if (owner && !Viewer->isVisible()) PlaceBeside(*Viewer, *owner);
     if (const auto page = TopicUrl(file, context))
         Viewer->ShowPage(*page);
     else

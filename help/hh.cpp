@@ -16,13 +16,13 @@ bool WidgetApplicationExists() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-// The viewer's entry point. The viewer always belongs to the desktop, whatever the owner; the
-// window part of a reference ("file>window") picks nothing, as there is one kind of window.
-QWidget* ViewerHtmlHelp(QWidget* /*owner*/, const QString& reference, unsigned command,
+// The viewer's entry point. The viewer opens beside its owner and belongs to it; the window
+// part of a reference ("file>window") picks nothing, as there is one kind of window.
+QWidget* ViewerHtmlHelp(QWidget* owner, const QString& reference, unsigned command,
                         quintptr data) {
     switch (command) {
         case HH_HELP_CONTEXT:
-            return ShowHelpTopic(reference.section(u'>', 0, 0), static_cast<int>(data));
+            return ShowHelpTopic(reference.section(u'>', 0, 0), static_cast<int>(data), owner);
         case HH_CLOSE_ALL:
             CloseHelpViewers();
             return nullptr;

@@ -33,11 +33,11 @@ QString CleanName(QString name) {
     return name.replace(QStringLiteral("%20"), QStringLiteral(" ")).trimmed();
 }
 
-int ShowInViewer(const QString& reference, int context) {
+int ShowInViewer(const QString& reference, int context, QWidget* owner) {
     // Installed but not set up: the viewer cannot be called, which to the player is the
     // same as a viewer that is not there.
     if (!HtmlHelpA) return HH_ERR_HHNotInstalled;
-    if (QWidget* window = HtmlHelpA(nullptr, reference, HH_HELP_CONTEXT, quintptr(context))) {
+    if (QWidget* window = HtmlHelpA(owner, reference, HH_HELP_CONTEXT, quintptr(context))) {
         window->raise();
         window->activateWindow();
     }
@@ -90,7 +90,7 @@ bool THookHelpSystem::HelpHook(unsigned command, int data, bool& callHelp) {
             if (OnContext)
                 OnContext(data);
             else
-                HHShowError(HHHelpContext(HelpFile, data, WindowDefinition, HostType));
+                HHShowError(HHHelpContext(HelpFile, data, WindowDefinition, HostType, Owner));
             break;
         case HELP_SETPOPUP_POS:
             // The position comes packed: x in the low 16 bits, y in the high 16 bits.
@@ -139,7 +139,7 @@ QString HelpCommandName(unsigned command) {
 // --- Showing a topic.
 
 int HHHelpContext(const QString& helpFile, int context, const QString& windowDefinition,
-                  int hostType) {
+                  int hostType, QWidget* owner) {
     DebugOut(QStringLiteral("HHHelpContext(%1, %2, %3, %4)")
                  .arg(Quote(helpFile), QString::number(context), Quote(windowDefinition),
                       QString::number(hostType)));
@@ -147,16 +147,16 @@ int HHHelpContext(const QString& helpFile, int context, const QString& windowDef
     const QString window = CleanName(windowDefinition);
     if (!window.isEmpty()) reference += QLatin1Char('>') + window;
     if (hostType == kHostHH) reference.prepend(kCompiledHelpProtocol);
-    return ShowContext(reference, context, hostType);
+    return ShowContext(reference, context, hostType, owner);
 }
 
-int ShowContext(const QString& reference, int context, int hostType) {
+int ShowContext(const QString& reference, int context, int hostType, QWidget* owner) {
     DebugOut(QStringLiteral("ShowContext(%1, %2)").arg(Quote(reference), QString::number(context)));
     int result = HH_ERR_Other;
     if (!HHInstalled())
         result = HH_ERR_HHNotInstalled;
     else if (hostType == kHostViewer)
-        result = ShowInViewer(reference, context);
+        result = ShowInViewer(reference, context, owner);
     else if (hostType == kHostKeyHH)
         result = StartOutsideViewer(QStringLiteral("KeyHH.EXE"),
                                     {QStringLiteral("-win"), QStringLiteral("-#mapid"),

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 
 #include "hh.h"
@@ -56,6 +57,7 @@ class THookHelpSystem {
     ContextCallback OnContext;  // when set, shows the topics instead of the viewer
     PopupCallback OnPopup;      // when set, shows the popups instead of the viewer
     bool ChainHelp = false;     // when set, the old handler sees every request first
+    QWidget* Owner = nullptr;   // the window the viewer opens beside; nullptr: the desktop
 };
 
 // The rules topic for the game's language: 1 (German) for language 1, 2 (English) otherwise.
@@ -67,9 +69,10 @@ QString HelpCommandName(unsigned command);
 // Shows the topic with this context number: cleans the file and window names up and hands
 // them on to ShowContext. Gives ShowContext's result.
 int HHHelpContext(const QString& helpFile, int context, const QString& windowDefinition,
-                  int hostType);
-// Shows a topic of a file reference ("file" or "file>window") in the viewer of the host type.
-int ShowContext(const QString& reference, int context, int hostType);
+                  int hostType, QWidget* owner = nullptr);
+// Shows a topic of a file reference ("file" or "file>window") in the viewer of the host type,
+// beside `owner` (nullptr: wherever the viewer is).
+int ShowContext(const QString& reference, int context, int hostType, QWidget* owner = nullptr);
 
 // The text of a result code, empty for 0.
 QString HHErrorText(int code);

@@ -228,10 +228,11 @@ void TMainForm::info() {
     windows_.InfoDialog().Execute();
 }
 
-// The rules open in a window of their own: the countdown stops only for the moment of the
-// request and runs on while they are read.
+// The rules open in a window of their own beside the game: the countdown stops only for the
+// moment of the request and runs on while they are read.
 void TMainForm::rules() {
     const CountdownStopped stopped(*Timer);
+    help_system_->Owner = this;
     HelpContext(RulesContext(game_.Language));
 }
 

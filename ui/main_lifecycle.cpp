@@ -1,6 +1,7 @@
 // The main window's life: its start-up, its first activation with the start dialogs, its
 // place on the screen, and its close with the quit question, the save offer and the settings.
 #include <QCloseEvent>
+#include <optional>
 
 #include "Endgame.h"
 #include "Main.h"
@@ -62,10 +63,14 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 // Only the first activation acts: the splash, the language choice if none was ever made, and
-// the texts. The countdown of the current level runs meanwhile.
+// the texts. The countdown of the current level runs meanwhile, as it always did, except on
+// the very first start: there the language dialog waits for a new player who has not yet seen
+// the board, and a running countdown would have lost level 1 before it was shown.
 void TMainForm::FormActivate() {
     if (!FirstActivation) return;
     FirstActivation = false;
+    std::optional<CountdownStopped> newPlayer;
+    if (game_.Language == kLanguageNeverChosen) newPlayer.emplace(*Timer);
     windows_.Splash().exec();
     if (game_.Language == kLanguageNeverChosen) windows_.TongueDlg().Execute();
     ApplyLanguage();

@@ -10,6 +10,8 @@
 #include <QString>
 #include <memory>
 
+#include "screen/modal_in_front.h"
+
 namespace slcy {
 
 class TMainForm;
@@ -53,6 +55,7 @@ public:
     TGiveUpDlg& GiveUpDlg() const;
 
 private:
+    ModalDialogInFront modal_in_front_;
     // Destroyed in the reverse order: the dialogs, children of the main window, go first.
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<TSplash> splash_;

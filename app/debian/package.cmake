@@ -45,7 +45,8 @@ function(slcy_package_of file out)
     set(${out} "${owner}" PARENT_SCOPE)
 endfunction()
 
-set(slcy_runtime_depends "fonts-liberation | fonts-liberation2")
+# Qt's Wayland platform, which most desktops now run: without it Qt falls back to XWayland.
+set(slcy_runtime_depends "fonts-liberation | fonts-liberation2" qt6-wayland)
 if(TARGET Qt6::QXcbIntegrationPlugin)
     get_target_property(platform_plugin Qt6::QXcbIntegrationPlugin LOCATION)
     get_target_property(gui_library Qt6::Gui LOCATION)

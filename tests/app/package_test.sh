@@ -29,7 +29,7 @@ expect_field Maintainer 'Wumple Games <*@wumple-games.example>'
 expect_field Homepage https://wumple-games.example/
 # Computed from the binary, and what it loads without linking: the platform plugin (in Qt's
 # Gui package on Debian 12) and the fonts of its windows.
-for dependency in libqt6widgets6 libqt6gui6 libpulse0 libxcb1 libc6 'fonts-liberation | fonts-liberation2'; do
+for dependency in libqt6widgets6 libqt6gui6 libpulse0 libxcb1 libc6 'fonts-liberation | fonts-liberation2' qt6-wayland; do
     [[ ", $(field Depends), " == *", $dependency"[\ ,]* ]] ||
         fail "Depends lacks $dependency: $(field Depends)"
 done

@@ -1,9 +1,11 @@
 // The viewer: which topic the rules button gets, one window for all requests, closing it, and
 // the viewer's own page for what the help file does not hold.
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "help_fixture.h"
+#include "viewer_placement.h"
 
 namespace slcy {
 namespace {
@@ -72,12 +74,47 @@ TEST_F(HelpViewerTest, ARequestBringsAClosedOrMinimisedViewerBack) {
     EXPECT_FALSE(OpenHelpViewer()->isMinimized());
 }
 
-TEST_F(HelpViewerTest, TheViewerBelongsToNoGameWindowAndNeverKeepsTheGameRunning) {
+// The rules belong to the game window that asked for them: a dialog-typed window above it
+// (which a tiling compositor floats), opened beside it, never keeping the game running.
+TEST_F(HelpViewerTest, TheViewerOpensBesideItsOwnerAndNeverKeepsTheGameRunning) {
+    QWidget game;
+    game.setGeometry(QRect(QPoint(), QSize(300, 200)));
+    game.show();
     THookHelpSystem help(HelpFile(), QString(), kHostViewer);
+    help.Owner = &game;
     PressRules(0);
-    EXPECT_EQ(OpenHelpViewer()->parentWidget(), nullptr);
-    EXPECT_TRUE(OpenHelpViewer()->isWindow());
-    EXPECT_FALSE(OpenHelpViewer()->testAttribute(Qt::WA_QuitOnClose));
+    HelpViewer* viewer = OpenHelpViewer();
+    EXPECT_EQ(viewer->parentWidget(), &game);
+    EXPECT_EQ(viewer->windowType(), Qt::Dialog);
+    EXPECT_FALSE(viewer->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_EQ(viewer->frameGeometry(),
+              RulesWindowRect(game.frameGeometry(), viewer->frameGeometry().size(),
+                              game.screen()->availableGeometry()));
+    EXPECT_GE(viewer->frameGeometry().left(), game.frameGeometry().right());
+}
+
+// Where the rules open on a screen of 1600 x 1200 (or 800 x 600 at scale 2) for a game window
+// of 500 x 400 in several places; the rules window wants 650 x 630.
+TEST(RulesWindowPlace, BesideTheGameWhereThereIsRoomElseOverItAndAlwaysOnTheScreen) {
+    const QSize wanted(650, 630);
+    const QRect large(0, 0, 1600, 1200);
+    struct Case {
+        const char* where;
+        QRect game, area, rules;
+    };
+    const Case cases[] = {
+        {"left edge: room on the right", {0, 0, 500, 400}, large, {500, 0, 650, 630}},
+        {"right edge: room on the left", {1100, 0, 500, 400}, large, {450, 0, 650, 630}},
+        {"centred: right, narrowed", {550, 400, 500, 400}, large, {1050, 400, 550, 630}},
+        {"a little right: left, narrowed", {560, 400, 500, 400}, large, {0, 400, 560, 630}},
+        {"low: lifted onto the screen", {0, 900, 500, 300}, large, {500, 570, 650, 630}},
+        {"too little room: over it", {350, 0, 500, 400}, {0, 0, 1200, 700}, {275, 0, 650, 630}},
+        {"scale 2: over it, as high as the screen", {145, 100, 510, 400}, {0, 0, 800, 600},
+         {75, 0, 650, 600}},
+        {"second screen", {1700, 100, 500, 400}, {1600, 0, 1280, 1024}, {2200, 100, 650, 630}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RulesWindowRect(c.game, wanted, c.area), c.rules) << c.where;
 }
 
 TEST_F(HelpViewerTest, CloseAllClosesTheViewer) {

@@ -149,6 +149,39 @@ TEST_F(Lifecycle, TheCountdownRunsOrStandsStillWhileEachDialogIsOpen) {
     HelpUnitsFinalise();
 }
 
+// A new player chooses a language before seeing the board: level 1 waits with its whole time
+// through the splash and the language dialog. A later start shows only the splash, and the
+// countdown runs on meanwhile.
+TEST_F(Lifecycle, TheFirstActivationStopsTheCountdownOnlyForANewPlayer) {
+    for (const bool newPlayer : {true, false}) {
+        if (!newPlayer) Store("tongue", 0);
+        Windows windows;
+        TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+        windows.CreateDialogs();
+        const int fullTime = main.game().Board.TimeLeft;
+        std::vector<bool> ran;
+        DialogScript script({[&](QWidget& splash) {
+                                 ran.push_back(main.Timer->isActive());
+                                 Dismiss(splash);
+                             },
+                             [&](QWidget& tongue) {
+                                 ran.push_back(main.Timer->isActive());
+                                 QTest::qWait(1200);  // more than one tick of a running countdown
+                                 static_cast<TTongueDlg&>(tongue).EnglishBtn->click();
+                             }});
+        main.FormActivate();
+        if (newPlayer) {
+            EXPECT_EQ(script.seen, (std::vector<QString>{"slcy::TSplash", "slcy::TTongueDlg"}));
+            EXPECT_EQ(ran, (std::vector<bool>{false, false}));
+            EXPECT_EQ(main.game().Board.TimeLeft, fullTime);
+        } else {
+            EXPECT_EQ(script.seen, std::vector<QString>{"slcy::TSplash"});
+            EXPECT_EQ(ran, std::vector<bool>{true});
+        }
+        EXPECT_TRUE(main.Timer->isActive()) << "after the start dialogs";
+    }
+}
+
 TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
     Store("tongue", 0);
     Windows windows;

@@ -1,0 +1,29 @@
+// A modal dialog is never lost behind the window it blocks. The dialogs are children of the
+// main window, so they stand above it (their transient parent); but a window manager or a
+// compositor may still raise the main window over its dialog when the player clicks it (sway,
+// native and XWayland). The blocked window then takes no mouse or key, and the player, who
+// cannot see the dialog, is stuck. So whenever a window blocked by a modal dialog becomes
+// active, the dialog is brought back to the front: raised and asked to become the active
+// window again (X11), or mapped anew (Wayland, where a client can do nothing else).
+#pragma once
+
+#include <QObject>
+
+class QWindow;
+
+namespace slcy {
+
+// Watches the application's active window for as long as it lives; one is enough.
+class ModalDialogInFront : public QObject {
+public:
+    ModalDialogInFront();
+
+private:
+    void WindowActivated(QWindow* window);
+};
+
+// The window the active modal dialog blocks, if `window` is one; nullptr for the dialog itself
+// and for windows that belong to it (its own pop-ups, a dialog it opened).
+QWindow* ModalDialogBlocking(QWindow* window);
+
+}  // namespace slcy
