@@ -9,7 +9,7 @@ set -euo pipefail
 # A desktop has a session bus, and Qt talks to it at start (accessibility, the theme): so do
 # we, on a bus of our own.
 if [[ -z "${SLCY_MEMORY_BUS:-}" ]] && command -v dbus-run-session >/dev/null; then
-    SLCY_MEMORY_BUS=1 exec dbus-run-session -- "$0" "$@"
+    SLCY_MEMORY_BUS=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v "Failed to set fd limit" >&2)
 fi
 
 directory=$1
