@@ -37,6 +37,7 @@ test: build
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
 	@bench/startup.sh $(BUILD)/bin
+	@bench/memory.sh $(BUILD)/bin
 	@bench/sound_latency.sh $(BUILD)/bin
 
 # --- Sanitizers ---------------------------------------------------------------------------

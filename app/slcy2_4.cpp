@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "CompiledArtPages.h"
 #include "Main.h"
 #include "hh_funcs.h"
 #include "stall_probe.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
         Windows windows;
         TMainForm& main_form = windows.CreateMainWindow(program_directory);
         windows.CreateDialogs();
+        assets::ReleaseCompiledArtPages();
 
         QuitAfterFirstPaint quit_after_first_paint;
         if (qEnvironmentVariableIsSet("SLCY_QUIT_AFTER_FIRST_PAINT"))

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "AssetPaths.h"
+#include "sprites.h"
 
 namespace slcy {
 
@@ -22,7 +23,7 @@ namespace {
 
 // The picture at `scale`, if there is one, marked with its density.
 std::optional<QImage> AtScale(const std::string& resource, int scale) {
-    QImage image(QString::fromStdString(assets::AtScale(resource, scale)));
+    QImage image = ReadArt(assets::AtScale(resource, scale));
     if (image.isNull()) return std::nullopt;
     image.setDevicePixelRatio(scale);
     return image;

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <string>
 
 namespace slcy {
 
@@ -38,13 +39,16 @@ class SpriteSheets {
     int scale() const { return scale_; }
 
   private:
-    // Keeps each sheet as 32-bit RGB of plain pixels, so that AND and OR work on every pixel
-    // exactly; a missing or damaged sheet shows black rather than reading outside a smaller
+    // Keeps each sheet as RGB of plain pixels, so that AND and OR work on every pixel exactly;
+    // a missing or damaged sheet shows black rather than reading outside a smaller
     // image.
     void Keep(int n, const QImage& image);
     int scale_;
     std::array<QImage, 6> sheets_;
 };
+
+// A picture of the art (a PNG among the resources), or a null image where there is none.
+QImage ReadArt(const std::string& resource);
 
 // The scale of the art for a screen of device pixel ratio `ratio`: 2 from 1.5 on, where the art
 // at twice the size lies beside the program in `programDirectory` (it is registered then);
