@@ -156,6 +156,7 @@ TEST_F(Keyboard, TheCursorStopsAtTheEdges) {
         {Qt::Key_Down, 10, {10, 8}}, {Qt::Key_Left, 12, {1, 8}}, {Qt::Key_Up, 10, {1, 1}},
     };
     Press(Qt::Key_S);
+    ASSERT_TRUE(main->box->CursorShown());
     for (const auto& move : moves) {
         for (int i = 0; i < move.presses; ++i) Press(move.key);
         EXPECT_EQ(main->box->cursor(), move.after) << QKeySequence(move.key).toString().toStdString();
@@ -181,6 +182,8 @@ TEST_F(Keyboard, WithCtrlAltOrMetaHeldNoKeyIsTheBoards) {
     each(letters, [&](const std::string& key) {
         EXPECT_EQ(QApplication::focusWidget(), main->LevelScroll) << key;
     });
+    Press(Qt::Key_Space);  // nor does Space, a key of every button
+    EXPECT_EQ(QApplication::focusWidget(), main->LevelScroll);
     Press(Qt::Key_S);
     Press(Qt::Key_Right);  // the bend (2,1)
     each(keys, [&](const std::string& key) {
@@ -225,6 +228,10 @@ TEST_F(Keyboard, AScreenReaderIsToldWhichCellHasTheFocus) {
         EXPECT_EQ(last.cell, step.cell) << key;
         EXPECT_EQ(last.name, step.name) << key;
         EXPECT_TRUE(last.focused) << key;
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(main->box);
+        int focused = 0;
+        for (int i = 0; i < board->childCount(); ++i) focused += board->child(i)->state().focused;
+        EXPECT_EQ(focused, 1) << key;
         const QRect cell = CellRect(step.cell.Column, step.cell.Row);
         EXPECT_EQ(last.rect, QRect(main->box->mapToGlobal(cell.topLeft()), cell.size())) << key;
     }
