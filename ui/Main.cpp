@@ -202,10 +202,7 @@ void TMainForm::boxKeyPress(BoardBox::Key key) {
 // A, D and S are no keys of the selector or the tool bar: from anywhere in the window they
 // bring the player to the board, where the next one acts.
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    // Held as the board holds them: Shift is no change, Ctrl, Alt and Meta make another key.
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    const int k = event->key();
-    if (plain && (k == Qt::Key_A || k == Qt::Key_D || k == Qt::Key_S)) {
+    if (BoardBox::LetterOf(*event)) {
         box->setFocus(Qt::ShortcutFocusReason);
         return;
     }

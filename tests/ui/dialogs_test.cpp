@@ -1,19 +1,29 @@
 // The message dialogs and the language dialog: what each answers for its buttons, Enter, Esc
-// and the close box, and the texts they show in each language.
+// and the close box, and the texts they show in each language; and what every dialog shows
+// where its pictures and glyphs belong.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "Allsolvd.h"
+#include "AssetPaths.h"
 #include "Endgame.h"
 #include "Giveup.h"
+#include "Infodlg.h"
+#include "Main.h"
 #include "Restart.h"
 #include "Solved.h"
+#include "Splasher.h"
 #include "Tongdlg.h"
 #include "Toslow.h"
+#include "test_levels.h"
 #include "texts.h"
+#include "window_registry.h"
 
 namespace slcy {
 namespace {
@@ -175,6 +185,115 @@ TEST_F(MessageDialogs, LanguageDialogIgnoresEscAndItsCloseBoxChangesNothing) {
     EXPECT_EQ(tongue.EnglishBtn->text(), "I speak english.");
     EXPECT_EQ(tongue.GermanBtn->text(), "Ich spreche deutsch.");
     EXPECT_EQ(tongue.windowTitle(), "Sluicery 2.4");
+}
+
+// A picture of the art, and the colour that stands for "transparent" in it, where there is one.
+struct Art {
+    QImage image;
+    std::optional<QRgb> key;
+};
+
+Art ArtFile(const std::string& resource) {
+    return {QImage(QString::fromStdString(resource)).convertToFormat(QImage::Format_ARGB32), {}};
+}
+
+// The normal look of a button glyph, keyed by its lower-left pixel.
+Art GlyphArt(const char* name) {
+    const QImage all(QString::fromStdString(assets::GlyphPath(name)));
+    const assets::Glyph& glyph = assets::GlyphNamed(name);
+    return {all.copy(0, 0, glyph.Width, glyph.Height).convertToFormat(QImage::Format_ARGB32),
+            all.pixel(0, all.height() - 1)};
+}
+
+// The art's pixels that must show: opaque, and not its key colour.
+bool Shows(const Art& art, int x, int y) {
+    const QRgb pixel = art.image.pixel(x, y);
+    return qAlpha(pixel) == 255 && (!art.key || (pixel & 0xFFFFFF) != (*art.key & 0xFFFFFF));
+}
+
+int ShowingPixels(const Art& art) {
+    int count = 0;
+    for (int y = 0; y < art.image.height(); ++y)
+        for (int x = 0; x < art.image.width(); ++x) count += Shows(art, x, y);
+    return count;
+}
+
+// Whether the picture of a dialog holds the art somewhere inside `area`: every pixel of it that
+// shows, exactly, wherever the dialog's style placed it.
+bool Holds(const QImage& shot, const QRect& area, const Art& art) {
+    const int w = art.image.width(), h = art.image.height();
+    for (int top = area.top(); top + h <= area.bottom() + 1; ++top)
+        for (int left = area.left(); left + w <= area.right() + 1; ++left) {
+            bool all = true;
+            for (int y = 0; y < h && all; ++y)
+                for (int x = 0; x < w && all; ++x)
+                    all = !Shows(art, x, y) ||
+                          (shot.pixel(left + x, top + y) & 0xFFFFFF) == (art.image.pixel(x, y) & 0xFFFFFF);
+            if (all) return true;
+        }
+    return false;
+}
+
+// Every dialog of the game, made over a main window as the game makes them.
+class DialogPictures : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Windows windows;
+    void SetUp() override {
+        testing::WriteCatalogue(QDir(dir.path()).filePath("slcy.dat").toStdString(),
+                                {testing::MakeLevel({1, 1}, {{1, 1, kCross, 0}})});
+        windows.CreateMainWindow(dir.path() + '/');
+        windows.CreateDialogs();
+    }
+};
+
+TEST_F(DialogPictures, EveryDialogShowsItsPicturesAndGlyphsWhereTheyBelong) {
+    struct Shown {
+        QRect area;
+        Art art;
+        std::string what;
+    };
+    struct Case {
+        QDialog* dialog;
+        std::vector<Shown> shown;
+    };
+    const Art icon = ArtFile(assets::IconPath(assets::kWindowIconSize));
+    auto message = [&](MessageDialog& d, const char* ok, const char* cancel) {
+        Case c{&d, {{{16, 16, 32, 32}, icon, "the icon"}, {d.OKBtn->geometry(), GlyphArt(ok), ok}}};
+        if (cancel) c.shown.push_back({d.CancelBtn->geometry(), GlyphArt(cancel), cancel});
+        return c;
+    };
+    TInfoDialog& info = windows.InfoDialog();
+    TTongueDlg& tongue = windows.TongueDlg();
+    const Case cases[] = {
+        message(windows.GiveUpDlg(), "dlg_bomb", "dlg_cancel"),
+        message(windows.RestartDlg(), "dlg_restart_yes", "dlg_restart_no"),
+        message(windows.EndGameDlg(), "dlg_door", "dlg_cancel"),
+        message(windows.SolvedDlg(), "dlg_smile", nullptr),
+        message(windows.ToSlowDlg(), "dlg_frown", nullptr),
+        message(windows.AllSolvedDlg(), "dlg_smile", nullptr),
+        {&info,
+         {{{8, 8, 101, 77}, ArtFile(assets::kInfoPicture), "the picture"},
+          {{36, 96, 37, 37}, icon, "the icon"},
+          {info.TongBtn->geometry(), GlyphArt("tongue"), "tongue"},
+          {info.OKBtn->geometry(), GlyphArt("check"), "check"}}},
+        {&tongue,
+         {{{28, 28, 37, 37}, icon, "the icon"},
+          {tongue.EnglishBtn->geometry(), GlyphArt("flags_en"), "flags_en"},
+          {tongue.GermanBtn->geometry(), GlyphArt("flags_de"), "flags_de"}}},
+        {&windows.Splash(), {{{0, 0, 200, 150}, ArtFile(assets::kSplashPicture), "the picture"}}},
+    };
+    for (const Case& c : cases) {
+        c.dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(c.dialog));
+        const QImage shot = c.dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        c.dialog->hide();
+        const char* dialog = c.dialog->metaObject()->className();
+        for (const Shown& s : c.shown) {
+            ASSERT_GT(ShowingPixels(s.art), 40) << dialog << ": " << s.what;
+            EXPECT_TRUE(Holds(shot, s.area, s.art)) << dialog << " without " << s.what;
+        }
+    }
 }
 
 }  // namespace

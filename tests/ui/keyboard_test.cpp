@@ -8,6 +8,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <fstream>
 
 #include "Main.h"
@@ -31,6 +34,42 @@ void WriteCatalogue(const QString& path) {
         {testing::MakeLevel({1, 1}, {{1, 1, kEndPiece, 0}, {2, 1, kBend, 1}, {2, 2, kEndPiece, 1}}),
          testing::MakeLevel({5, 5}, {{5, 5, kCross, 0}})});
 }
+
+// A screen reader listening: Qt's accessibility switched on as the desktop's bridge switches
+// it on, and every focus event it is sent heard as the screen reader hears it.
+class ScreenReader {
+public:
+    // What one focus event said: the cell, counted from 1 (0,0 for a widget), its name, whether
+    // it called itself focused, and where it is on the screen.
+    struct Heard {
+        Cell cell;
+        QString name;
+        bool focused;
+        QRect rect;
+    };
+    ScreenReader() {
+        heard_ = &heard;
+        QAccessible::installUpdateHandler(&Hear);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+    ~ScreenReader() {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+        heard_ = nullptr;
+    }
+    std::vector<Heard> heard;
+
+private:
+    static void Hear(QAccessibleEvent* event) {
+        QAccessibleInterface* focused = event->accessibleInterface();
+        if (event->type() != QAccessible::Focus || !focused || !heard_) return;
+        const QAccessibleTableCellInterface* cell = focused->tableCellInterface();
+        heard_->push_back({cell ? Cell{cell->columnIndex() + 1, cell->rowIndex() + 1} : Cell{0, 0},
+                           focused->text(QAccessible::Name), bool(focused->state().focused),
+                           focused->rect()});
+    }
+    static inline std::vector<Heard>* heard_ = nullptr;
+};
 
 class Keyboard : public ::testing::Test {
 protected:
@@ -91,16 +130,118 @@ TEST_F(Keyboard, BoardKeysFollowTheRulesOfTheMouse) {
     ASSERT_EQ(sounds.count(), 1);
     EXPECT_EQ(sounds.first().at(0).toInt(), 3);
     EXPECT_EQ(game().Board.Piece(2, 2), MakeTile(kEndPiece, 1));
-    Press(Qt::Key_Up);  // (2,1): S moves the source there without turning
-    Press(Qt::Key_Space);
+    Press(Qt::Key_Up);  // (2,1): S on the board moves the source there without turning
+    Press(Qt::Key_S);
     EXPECT_EQ(game().Board.SourceCell, (Cell{2, 1}));
     EXPECT_EQ(game().Board.Piece(2, 1), MakeTile(kBend, 1));
+    Press(Qt::Key_Left);  // and so does Space: back to (1,1)
+    Press(Qt::Key_Space);
+    EXPECT_EQ(game().Board.SourceCell, (Cell{1, 1}));
+    EXPECT_EQ(game().Board.Piece(1, 1), MakeTile(kEndPiece, 0));
+    Press(Qt::Key_Right);
     // Paused, any board key resumes and turns nothing.
     Press(Qt::Key_P);
     ASSERT_EQ(game().Board.PlayState, PlayState::Paused);
     Press(Qt::Key_A);
     EXPECT_EQ(game().Board.PlayState, PlayState::Running);
     EXPECT_EQ(game().Board.Piece(2, 1), MakeTile(kBend, 1));
+}
+
+TEST_F(Keyboard, TheCursorStopsAtTheEdges) {
+    const struct {
+        int key, presses;
+        Cell after;
+    } moves[] = {
+        {Qt::Key_Left, 1, {1, 1}},  {Qt::Key_Up, 1, {1, 1}},     {Qt::Key_Right, 12, {10, 1}},
+        {Qt::Key_Down, 10, {10, 8}}, {Qt::Key_Left, 12, {1, 8}}, {Qt::Key_Up, 10, {1, 1}},
+    };
+    Press(Qt::Key_S);
+    ASSERT_TRUE(main->box->CursorShown());
+    for (const auto& move : moves) {
+        for (int i = 0; i < move.presses; ++i) Press(move.key);
+        EXPECT_EQ(main->box->cursor(), move.after) << QKeySequence(move.key).toString().toStdString();
+    }
+}
+
+// Ctrl, Alt and Meta make another key of a board key, on the board and from anywhere in the
+// window; Shift changes nothing.
+TEST_F(Keyboard, WithCtrlAltOrMetaHeldNoKeyIsTheBoards) {
+    const Qt::KeyboardModifier modifiers[] = {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier};
+    const int letters[] = {Qt::Key_A, Qt::Key_D, Qt::Key_S};
+    const int keys[] = {Qt::Key_A,    Qt::Key_D,     Qt::Key_S,  Qt::Key_Space,
+                        Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+    // Runs `check` after each key of `keys` pressed with each modifier (Ctrl+S saves: not here).
+    auto each = [&](const auto& keys, auto check) {
+        for (const Qt::KeyboardModifier modifier : modifiers)
+            for (const int key : keys) {
+                if (key == Qt::Key_S && modifier == Qt::ControlModifier) continue;
+                Press(key, modifier);
+                check(QKeySequence(int(modifier) | key).toString().toStdString());
+            }
+    };
+    each(letters, [&](const std::string& key) {
+        EXPECT_EQ(QApplication::focusWidget(), main->LevelScroll) << key;
+    });
+    Press(Qt::Key_Space);  // nor does Space, a key of every button
+    EXPECT_EQ(QApplication::focusWidget(), main->LevelScroll);
+    Press(Qt::Key_S);
+    Press(Qt::Key_Right);  // the bend (2,1)
+    each(keys, [&](const std::string& key) {
+        EXPECT_EQ(QApplication::focusWidget(), main->box) << key;
+        EXPECT_EQ(main->box->cursor(), (Cell{2, 1})) << key;
+        EXPECT_EQ(game().Board.Piece(2, 1), MakeTile(kBend, 1)) << key;
+        EXPECT_EQ(game().Board.SourceCell, (Cell{1, 1})) << key;
+    });
+    Press(Qt::Key_D, Qt::ShiftModifier);
+    EXPECT_NE(game().Board.Piece(2, 1), MakeTile(kBend, 1));
+    EXPECT_EQ(game().Board.SourceCell, (Cell{2, 1}));
+}
+
+// The cell under the cursor is the one a screen reader is told has the focus: when the board
+// gets the focus, as the cursor moves (not when it stops at an edge), and when its piece turns.
+TEST_F(Keyboard, AScreenReaderIsToldWhichCellHasTheFocus) {
+    ScreenReader reader;
+    const struct {
+        int key;
+        Cell cell;         // {0, 0}: nothing is said
+        const char* name;  // of the cell, as the screen reader says it
+    } steps[] = {
+        {Qt::Key_S, {1, 1}, "end piece, opening right, wet; source"},
+        {Qt::Key_Left, {0, 0}, ""},
+        {Qt::Key_Up, {0, 0}, ""},
+        {Qt::Key_Right, {2, 1}, "bend, openings up and left, wet"},
+        {Qt::Key_Down, {2, 2}, "end piece, opening up, dry"},
+        {Qt::Key_Up, {2, 1}, "bend, openings up and left, wet"},
+        {Qt::Key_D, {2, 1}, "bend, openings up and right, wet; source"},
+    };
+    for (const auto& step : steps) {
+        const std::string key = QKeySequence(step.key).toString().toStdString();
+        const std::size_t before = reader.heard.size();
+        Press(step.key);
+        QCoreApplication::processEvents();  // what the board posted to say after Qt's own word
+        if (step.cell == Cell{0, 0}) {
+            EXPECT_EQ(reader.heard.size(), before) << key;
+            continue;
+        }
+        ASSERT_GT(reader.heard.size(), before) << key;
+        const ScreenReader::Heard& last = reader.heard.back();
+        EXPECT_EQ(last.cell, step.cell) << key;
+        EXPECT_EQ(last.name, step.name) << key;
+        EXPECT_TRUE(last.focused) << key;
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(main->box);
+        int focused = 0;
+        for (int i = 0; i < board->childCount(); ++i) focused += board->child(i)->state().focused;
+        EXPECT_EQ(focused, 1) << key;
+        const QRect cell = CellRect(step.cell.Column, step.cell.Row);
+        EXPECT_EQ(last.rect, QRect(main->box->mapToGlobal(cell.topLeft()), cell.size())) << key;
+    }
+    // Away from the board, nothing it does is said.
+    Press(Qt::Key_Tab);
+    const std::size_t before = reader.heard.size();
+    main->box->SetCursor({5, 5});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(std::none_of(reader.heard.begin() + before, reader.heard.end(),
+                             [](const ScreenReader::Heard& h) { return h.cell.Column > 0; }));
 }
 
 TEST_F(Keyboard, TheCursorComesAndGoesWithTheFocusAndNeverTouchesTheBoardPicture) {

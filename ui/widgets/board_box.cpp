@@ -16,19 +16,32 @@ BoardBox::BoardBox(const QImage& board, int scale, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+namespace {
+// Held with a key, these make it another key.
+bool AnotherKeyHeld(const QKeyEvent& event) {
+    return event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+}  // namespace
+
+std::optional<BoardBox::Key> BoardBox::LetterOf(const QKeyEvent& event) {
+    if (AnotherKeyHeld(event)) return std::nullopt;
+    switch (event.key()) {
+        case Qt::Key_A: return Key::TurnLeft;
+        case Qt::Key_D: return Key::TurnRight;
+        case Qt::Key_S: return Key::MoveSource;
+        default: return std::nullopt;
+    }
+}
+
 std::optional<BoardBox::Key> BoardBox::KeyOf(const QKeyEvent& event) {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
+    if (AnotherKeyHeld(event)) return std::nullopt;
     switch (event.key()) {
         case Qt::Key_Left: return Key::CursorLeft;
         case Qt::Key_Right: return Key::CursorRight;
         case Qt::Key_Up: return Key::CursorUp;
         case Qt::Key_Down: return Key::CursorDown;
-        case Qt::Key_A: return Key::TurnLeft;
-        case Qt::Key_D: return Key::TurnRight;
-        case Qt::Key_S:
         case Qt::Key_Space: return Key::MoveSource;
-        default: return std::nullopt;
+        default: return LetterOf(event);
     }
 }
 
@@ -118,7 +131,9 @@ void BoardBox::focusInEvent(QFocusEvent* event) {
     if (event->reason() != Qt::MouseFocusReason && !ToAnotherWindow(event->reason()))
         ShowCursor(true);
     UpdateCell(cursor_);
-    AnnounceCursorCell();
+    // Qt tells screen readers of the board's own focus once this event is handled; the cell
+    // comes after it, or the board would be the last word and the cell unheard.
+    QMetaObject::invokeMethod(this, &BoardBox::AnnounceCursorCell, Qt::QueuedConnection);
 }
 
 void BoardBox::focusOutEvent(QFocusEvent* event) {

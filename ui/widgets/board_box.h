@@ -34,8 +34,12 @@ public:
     void AnnounceCursorCell();
 
     // The keys of the board: the arrows, A (turn anticlockwise), D (clockwise), S and Space
-    // (move the source). Nothing else.
+    // (move the source). Nothing else. Shift held changes nothing; with Ctrl, Alt or Meta held
+    // a key is another key, none of the board's.
     static std::optional<Key> KeyOf(const QKeyEvent& event);
+    // The board's letters A, D and S alone: keys of no other control, which from anywhere in
+    // the window bring the player to the board.
+    static std::optional<Key> LetterOf(const QKeyEvent& event);
 
 signals:
     void keyPressed(BoardBox::Key key);
