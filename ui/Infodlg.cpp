@@ -3,7 +3,7 @@
 #include "AssetPaths.h"
 #include "Main.h"
 #include "Tongdlg.h"
-#include "drawing/glyphs.h"
+#include "glyphs.h"
 #include "screen/placement.h"
 #include "texts.h"
 #include "window_registry.h"

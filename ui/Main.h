@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "board_drawing.h"
 #include "clock.h"
-#include "drawing/board_drawing.h"
-#include "drawing/sprites.h"
+#include "sprites.h"
 #include "file_prompts.h"
 #include "game.h"
 #include "main_layout.h"

@@ -8,16 +8,24 @@
 
 namespace slcy {
 
+// The sheet table says how large the files are; the board's layout, what they hold.
+static_assert(assets::kBoardBackground.Width == kBoardWidth &&
+              assets::kBoardBackground.Height == kBoardHeight);
+static_assert(assets::kPieceSheet.Width == 12 * kCellSize &&
+              assets::kPieceSheet.Height == 5 * kCellSize);
+
 SpriteSheets::SpriteSheets(int scale) : scale_(scale) {
-    for (int n = 0; n < 6; ++n)
-        Keep(n, QImage(QString::fromStdString(assets::AtScale(assets::kSpriteSheets[n].Path, scale))));
+    for (int n = 0; n < 6; ++n) {
+        const std::string path = assets::AtScale(assets::kSpriteSheets[n].Path, scale);
+        StoreSheet(n, QImage(QString::fromStdString(path)));
+    }
 }
 
 SpriteSheets::SpriteSheets(const std::array<QImage, 6>& sheets, int scale) : scale_(scale) {
-    for (int n = 0; n < 6; ++n) Keep(n, sheets[n]);
+    for (int n = 0; n < 6; ++n) StoreSheet(n, sheets[n]);
 }
 
-void SpriteSheets::Keep(int n, const QImage& image) {
+void SpriteSheets::StoreSheet(int n, const QImage& image) {
     const QSize size =
         QSize(assets::kSpriteSheets[n].Width, assets::kSpriteSheets[n].Height) * scale_;
     if (image.size() == size) {
