@@ -10,7 +10,7 @@
 
 namespace slcy {
 
-TInfoDialog::TInfoDialog(Windows& windows)
+TInfoDialog::TInfoDialog(WindowRegistry& windows)
     : QDialog(&windows.MainForm(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       windows_(windows),

@@ -31,7 +31,7 @@ double StartScreenRatio() {
 }
 }  // namespace
 
-TMainForm::TMainForm(const QString& programDirectory, Windows& windows)
+TMainForm::TMainForm(const QString& programDirectory, WindowRegistry& windows)
     : windows_(windows), sheets_(ArtScaleFor(StartScreenRatio(), programDirectory)) {
     InstallAccessibleInterfaces();
     BuildMainWindow(*this, *this, drawing_);

@@ -35,7 +35,7 @@ void WriteCatalogue(const QString& path) {
 class Keyboard : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    Windows windows;
+    WindowRegistry windows;
     TMainForm* main = nullptr;
 
     void SetUp() override {
