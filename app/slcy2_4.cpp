@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     HelpUnitsInitialise(program_directory, QCoreApplication::arguments());
     int status = 0;
     {
-        Windows windows;
+        WindowRegistry windows;
         TMainForm& main_form = windows.CreateMainWindow(program_directory);
         windows.CreateDialogs();
         assets::ReleaseCompiledArtPages();

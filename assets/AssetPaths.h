@@ -34,8 +34,8 @@ inline constexpr std::array<int, 2> kArtScales = {1, 2};
 inline constexpr double kTwiceSizeFromRatio = 1.5;
 
 // The 2x art is not compiled into the program but bundled into this resource file beside it
-// (TwiceSizeArt.h registers it): inside the program, which the package counts twice through
-// its link in games/, it would take the package past its size.
+// (TwiceSizeArt.h registers it): only screens that scale by 2 need it, so the program does not
+// carry it.
 inline constexpr const char* kTwiceSizeArtFile = "slcy2x.rcc";
 
 // The resource (or file) at that scale: ":/sprites/pieces.png" at 2 is

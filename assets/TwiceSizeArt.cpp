@@ -1,15 +1,12 @@
 #include "TwiceSizeArt.h"
 
+#include <QByteArray>
 #include <QDir>
 
 #include "AssetPaths.h"
 #include "bundle_check.h"
 
 namespace slcy::assets {
-
-std::optional<QByteArray> ReadTwiceSizeArt(const QString& directory) {
-    return ReadIntactBundle(QDir(directory).filePath(QString::fromLatin1(kTwiceSizeArtFile)));
-}
 
 bool RegisterTwiceSizeArt(const QString& directory) {
     static QByteArray registered;  // for the whole run

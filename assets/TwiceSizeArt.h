@@ -4,18 +4,13 @@
 // the help file: a damaged one is refused and the game keeps to its 1x art.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace slcy::assets {
 
-// The checked bytes of the 2x art file in `directory`, or nothing when it is missing, is no
-// resource bundle, or is damaged.
-std::optional<QByteArray> ReadTwiceSizeArt(const QString& directory);
-
 // Registers the 2x art file of `directory` for the rest of the run; true when its pictures can
-// be opened, also when an earlier call registered it already.
+// be opened, also when an earlier call registered it already. A file that is missing, is no
+// resource bundle or is damaged is refused (bundle_check.h).
 bool RegisterTwiceSizeArt(const QString& directory);
 
 }  // namespace slcy::assets

@@ -5,12 +5,12 @@
 
 #include <QGuiApplication>
 
+#include "board_drawing.h"
 #include "board_layout.h"
-#include "drawing/board_drawing.h"
 #include "clock.h"
 #include "null_view.h"
 #include "game.h"
-#include "drawing/sprites.h"
+#include "sprites.h"
 
 namespace slcy {
 namespace {

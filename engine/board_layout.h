@@ -3,7 +3,9 @@
 //
 // Cell (column, row) is a 36 x 36 square whose top-left corner is at 22 + 36 (column - 1),
 // 22 + 36 (row - 1); its wet marker, 12 x 12, sits 12 pixels further in, over the piece's
-// opening. So the cells span x 22..381 and y 22..309 of the 500 x 333 board area.
+// opening. So the cells span x 22..381 and y 22..309 of the 500 x 333 board area. At the right
+// of the cells lie two black slots, 22 wide, from y 130 down to the cells' last row: the solved
+// gauge stands in the one at x 410, the level bar in the one at x 450.
 #pragma once
 
 #include <optional>
@@ -18,6 +20,12 @@ inline constexpr int kBoardOrigin = 22;
 inline constexpr int kCellSize = 36;
 inline constexpr int kMarkerInset = 12;
 inline constexpr int kMarkerSize = 12;
+
+inline constexpr int kSlotTop = 130;
+inline constexpr int kSlotHeight = 180;
+inline constexpr int kSlotWidth = 22;
+inline constexpr int kGaugeSlotLeft = 410;
+inline constexpr int kLevelBarSlotLeft = 450;
 
 constexpr int CellLeft(int column) { return kBoardOrigin + kCellSize * (column - 1); }
 constexpr int CellTop(int row) { return kBoardOrigin + kCellSize * (row - 1); }

@@ -15,7 +15,7 @@ namespace slcy {
 std::optional<QString> PageOfContext(const QString& map, int context);
 
 // The address of the topic's page inside the help file ("qrc:/..."), or nothing when the
-// file cannot be read, is no sound bundle or has no such topic.
+// file cannot be read, is no intact bundle or has no such topic.
 std::optional<QUrl> TopicUrl(const QString& file, int context);
 
 // Unregisters the help file, so that the next request opens it afresh.

@@ -3,14 +3,14 @@
 #include "AssetPaths.h"
 #include "Main.h"
 #include "Tongdlg.h"
-#include "drawing/glyphs.h"
+#include "glyphs.h"
 #include "screen/placement.h"
 #include "texts.h"
 #include "window_registry.h"
 
 namespace slcy {
 
-TInfoDialog::TInfoDialog(Windows& windows)
+TInfoDialog::TInfoDialog(WindowRegistry& windows)
     : QDialog(&windows.MainForm(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       windows_(windows),

@@ -8,13 +8,13 @@
 
 namespace slcy {
 
-class Windows;
+class WindowRegistry;
 
 class TInfoDialog : public QDialog {
     Q_OBJECT
 public:
     // Over the main window of `windows`; its language button opens their language dialog.
-    explicit TInfoDialog(Windows& windows);
+    explicit TInfoDialog(WindowRegistry& windows);
 
     int Execute();
 
@@ -35,7 +35,7 @@ private:
     void SetTexts();
     void TongBtnClick();
 
-    Windows& windows_;
+    WindowRegistry& windows_;
     const int& language_;
 };
 

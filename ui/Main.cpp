@@ -31,11 +31,11 @@ double StartScreenRatio() {
 }
 }  // namespace
 
-TMainForm::TMainForm(const QString& programDirectory, Windows& windows)
+TMainForm::TMainForm(const QString& programDirectory, WindowRegistry& windows)
     : windows_(windows), sheets_(ArtScaleFor(StartScreenRatio(), programDirectory)) {
     InstallAccessibleInterfaces();
     BuildMainWindow(*this, *this, drawing_);
-    box->Describe(game_.Board, game_.Language);
+    box->Watch(&game_.Board, &game_.Language);
     Timer = new CountdownTimer(this);
     waves = new SoundPlayer(this);
     WebLink = QUrl(QString::fromLatin1(kMakersPage));

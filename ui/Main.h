@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "board_drawing.h"
 #include "clock.h"
-#include "drawing/board_drawing.h"
-#include "drawing/sprites.h"
+#include "sprites.h"
 #include "file_prompts.h"
 #include "game.h"
 #include "main_layout.h"
@@ -20,14 +20,14 @@
 namespace slcy {
 
 class THookHelpSystem;
-class Windows;
+class WindowRegistry;
 
 class TMainForm : public QWidget, public MainWindowControls, public GameView {
     Q_OBJECT
 public:
     // `programDirectory` (ending in '/') is where the level catalogue and the help file are;
     // `windows` gives the dialogs, which are made after this window.
-    TMainForm(const QString& programDirectory, Windows& windows);
+    TMainForm(const QString& programDirectory, WindowRegistry& windows);
     ~TMainForm() override;
 
     Game& game() { return game_; }
@@ -104,7 +104,7 @@ protected:
 private:
     void ConnectHandlers();
 
-    Windows& windows_;
+    WindowRegistry& windows_;
     SpriteSheets sheets_;
     BoardDrawing drawing_{sheets_};
     SystemClock clock_;

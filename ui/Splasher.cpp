@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "AssetPaths.h"
-#include "drawing/glyphs.h"
+#include "glyphs.h"
 
 namespace slcy {
 

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "drawing/glyphs.h"
+#include "glyphs.h"
 #include "screen/placement.h"
 #include "texts.h"
 

@@ -4,18 +4,19 @@
 #include <QShortcut>
 
 #include "AssetPaths.h"
-#include "drawing/glyphs.h"
+#include "board_layout.h"
+#include "glyphs.h"
 #include "texts.h"
 
 namespace slcy {
 
 namespace {
 
-using C = MainWindowControls;
+using Controls = MainWindowControls;
 
 // A flat speed button of the tool bar or the level bar.
 struct ButtonRow {
-    SpeedButton* C::*control;
+    SpeedButton* Controls::*control;
     bool onLevelBar;  // a child of ScrollPanel, placed in its coordinates
     QRect where;
     const char* glyph;
@@ -29,32 +30,32 @@ constexpr int kCentred = SpeedButton::kCentred;
 
 // Left to right along the tool bar, then the level bar's two buttons.
 const ButtonRow kButtons[] = {
-    {&C::NewGameBtn, false, {4, 4, 25, 25}, "newgame", kCentred, "Ctrl+N",
+    {&Controls::NewGameBtn, false, {4, 4, 25, 25}, "newgame", kCentred, "Ctrl+N",
      "Ich fang ein neues Spiel an.", "I want to play a new game."},
-    {&C::RestartBtn, false, {31, 4, 25, 25}, "restart", 3, "Ctrl+R",
+    {&Controls::RestartBtn, false, {31, 4, 25, 25}, "restart", 3, "Ctrl+R",
      "Ich probier's nochmal.", "I try it again."},
-    {&C::LoadBtn, false, {58, 4, 25, 25}, "load", kCentred, "Ctrl+O",
+    {&Controls::LoadBtn, false, {58, 4, 25, 25}, "load", kCentred, "Ctrl+O",
      "Ich hol mir einen alten Spielstand.", "I want to continue an old game."},
-    {&C::SaveBtn, false, {85, 4, 25, 25}, "save", kCentred, "Ctrl+S",
+    {&Controls::SaveBtn, false, {85, 4, 25, 25}, "save", kCentred, "Ctrl+S",
      "Einmal zu oft gesichert ist besser als einmal zuwenig", "Save often, save always."},
-    {&C::PauseBtn, false, {112, 4, 25, 25}, "pause", kCentred, "P",
+    {&Controls::PauseBtn, false, {112, 4, 25, 25}, "pause", kCentred, "P",
      "Ich brauch eine kurze Pause.", "I need a break."},
-    {&C::SoundBtn, false, {139, 4, 25, 25}, "sound", kCentred, "M",
+    {&Controls::SoundBtn, false, {139, 4, 25, 25}, "sound", kCentred, "M",
      "Die Geräusche mag ich nicht immer.", "I dont like the sound always."},
-    {&C::ExitBtn, false, {166, 4, 25, 25}, "exit", 2, "Ctrl+Q",
+    {&Controls::ExitBtn, false, {166, 4, 25, 25}, "exit", 2, "Ctrl+Q",
      "Ich hab genug!", "I have enough!"},
     // Each language offers the other in its own words.
-    {&C::TongueBtn, false, {384, 4, 25, 25}, "tongue", kCentred, nullptr,
+    {&Controls::TongueBtn, false, {384, 4, 25, 25}, "tongue", kCentred, nullptr,
      "I don't speak german.", "Ich spreche nicht englisch."},
-    {&C::RulesBtn, false, {411, 4, 25, 25}, "rules", 2, "F1",
+    {&Controls::RulesBtn, false, {411, 4, 25, 25}, "rules", 2, "F1",
      "Worum geht's da eigentlich?", "What's to do here?"},
-    {&C::InfoBtn, false, {438, 4, 25, 25}, "info", 2, nullptr,
+    {&Controls::InfoBtn, false, {438, 4, 25, 25}, "info", 2, nullptr,
      "Wer hat diese Spiele nur verbrochen?", "Who did these WUMPLE GAME?"},
-    {&C::WumpleBtn, false, {465, 4, 29, 25}, "wumple", kCentred, nullptr,
+    {&Controls::WumpleBtn, false, {465, 4, 29, 25}, "wumple", kCentred, nullptr,
      "Hurra, es gibt noch mehr Wumple Games.", "Hurrah, there are more WUMPLE GAMES."},
-    {&C::sUpBtn, true, {0, 0, 23, 22}, "sup", kCentred, nullptr,
+    {&Controls::sUpBtn, true, {0, 0, 23, 22}, "sup", kCentred, nullptr,
      "nächsthöhere ungelöste Stufe", "Next unsolved level"},
-    {&C::sDownBtn, true, {0, 159, 23, 22}, "sdown", kCentred, nullptr,
+    {&Controls::sDownBtn, true, {0, 159, 23, 22}, "sdown", kCentred, nullptr,
      "nächstniedere ungelöste Stufe", "Previous unsolved level"},
 };
 
@@ -105,7 +106,7 @@ PaintBox* Surface(QWidget* parent, const QImage& image, int scale, QPoint at) {
 
 }  // namespace
 
-void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
+void BuildMainWindow(QWidget& window, Controls& c, const BoardDrawing& drawing) {
     window.setWindowIcon(WindowIcon());
     window.setFont(Font(13));
     window.setFixedSize(kClientWidth, kClientHeight);
@@ -116,7 +117,9 @@ void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
 
     // The level bar stands over its black slot of the board picture.
     c.ScrollPanel = new QWidget(&window);
-    c.ScrollPanel->setGeometry(450, kToolBarHeight + 130, 22, 181);
+    // Its buttons and selector as the table gives them reach one row below the slot.
+    c.ScrollPanel->setGeometry(kLevelBarSlotLeft, kToolBarHeight + kSlotTop, kSlotWidth,
+                               kSlotHeight + 1);
 
     for (const ButtonRow& row : kButtons) {
         auto* button = new SpeedButton(row.onLevelBar ? c.ScrollPanel : &window, row.glyphMargin);
@@ -149,7 +152,7 @@ void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
     c.box = new BoardBox(drawing.box, drawing.scale(), &window);
     c.box->move(0, kToolBarHeight);
     c.gsol = new SolvedGauge(&window);
-    c.gsol->setGeometry(410, kToolBarHeight + 130, 22, 180);
+    c.gsol->setGeometry(kGaugeSlotLeft, kToolBarHeight + kSlotTop, kSlotWidth, kSlotHeight);
 
     c.PauseText = new ClickLabel(&window);
     c.PauseText->setGeometry(68, 136, 265, 109);
@@ -171,8 +174,8 @@ void BuildMainWindow(QWidget& window, C& c, const BoardDrawing& drawing) {
     c.LevelScroll->setFocus();
 }
 
-void ApplyMainWindowTexts(const C& c, int language) {
-    for (const C::BilingualText& t : c.texts) {
+void ApplyMainWindowTexts(const Controls& c, int language) {
+    for (const Controls::BilingualText& t : c.texts) {
         const QString text = Tr(language, t.german, t.english);
         if (t.caption) {
             static_cast<QLabel*>(t.control)->setText(text);

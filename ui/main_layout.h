@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "drawing/board_drawing.h"
+#include "board_drawing.h"
 #include "widgets/board_box.h"
 #include "widgets/click_label.h"
 #include "widgets/gauge.h"

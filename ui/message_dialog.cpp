@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "drawing/glyphs.h"
+#include "glyphs.h"
 #include "screen/placement.h"
 
 namespace slcy {

@@ -23,11 +23,11 @@ Window& Existing(const std::unique_ptr<Window>& window, const char* name) {
 }
 }  // namespace
 
-Windows::Windows() = default;
+WindowRegistry::WindowRegistry() = default;
 
-Windows::~Windows() = default;
+WindowRegistry::~WindowRegistry() = default;
 
-void Windows::CreateDialogs() {
+void WindowRegistry::CreateDialogs() {
     TMainForm& main = MainForm();
     const int& language = main.game().Language;
     splash_ = std::make_unique<TSplash>(&main);
@@ -41,15 +41,15 @@ void Windows::CreateDialogs() {
     give_up_ = std::make_unique<TGiveUpDlg>(&main, language);
 }
 
-TMainForm& Windows::MainForm() const { return Existing(main_, "TMainForm"); }
-TSplash& Windows::Splash() const { return Existing(splash_, "TSplash"); }
-TEndGameDlg& Windows::EndGameDlg() const { return Existing(end_game_, "TEndGameDlg"); }
-TInfoDialog& Windows::InfoDialog() const { return Existing(info_, "TInfoDialog"); }
-TRestartDlg& Windows::RestartDlg() const { return Existing(restart_, "TRestartDlg"); }
-TSolvedDlg& Windows::SolvedDlg() const { return Existing(solved_, "TSolvedDlg"); }
-TTongueDlg& Windows::TongueDlg() const { return Existing(tongue_, "TTongueDlg"); }
-TToSlowDlg& Windows::ToSlowDlg() const { return Existing(to_slow_, "TToSlowDlg"); }
-TAllSolvedDlg& Windows::AllSolvedDlg() const { return Existing(all_solved_, "TAllSolvedDlg"); }
-TGiveUpDlg& Windows::GiveUpDlg() const { return Existing(give_up_, "TGiveUpDlg"); }
+TMainForm& WindowRegistry::MainForm() const { return Existing(main_, "TMainForm"); }
+TSplash& WindowRegistry::Splash() const { return Existing(splash_, "TSplash"); }
+TEndGameDlg& WindowRegistry::EndGameDlg() const { return Existing(end_game_, "TEndGameDlg"); }
+TInfoDialog& WindowRegistry::InfoDialog() const { return Existing(info_, "TInfoDialog"); }
+TRestartDlg& WindowRegistry::RestartDlg() const { return Existing(restart_, "TRestartDlg"); }
+TSolvedDlg& WindowRegistry::SolvedDlg() const { return Existing(solved_, "TSolvedDlg"); }
+TTongueDlg& WindowRegistry::TongueDlg() const { return Existing(tongue_, "TTongueDlg"); }
+TToSlowDlg& WindowRegistry::ToSlowDlg() const { return Existing(to_slow_, "TToSlowDlg"); }
+TAllSolvedDlg& WindowRegistry::AllSolvedDlg() const { return Existing(all_solved_, "TAllSolvedDlg"); }
+TGiveUpDlg& WindowRegistry::GiveUpDlg() const { return Existing(give_up_, "TGiveUpDlg"); }
 
 }  // namespace slcy

@@ -25,12 +25,12 @@ class TToSlowDlg;
 class TAllSolvedDlg;
 class TGiveUpDlg;
 
-class Windows {
+class WindowRegistry {
 public:
-    Windows();
-    ~Windows();
-    Windows(const Windows&) = delete;
-    Windows& operator=(const Windows&) = delete;
+    WindowRegistry();
+    ~WindowRegistry();
+    WindowRegistry(const WindowRegistry&) = delete;
+    WindowRegistry& operator=(const WindowRegistry&) = delete;
 
     // The main window, made and started. `Window` is TMainForm or a test's subclass of it.
     template <class Window = TMainForm>

@@ -9,14 +9,21 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
+icon_sizes=(32 48 64 128 256)
+icons=()
+for s in "${icon_sizes[@]}"; do icons+=("share/icons/hicolor/${s}x${s}/apps/sluicery.png"); done
 for f in games/slcy2_4 lib/games/sluicery/slcy2_4 lib/games/sluicery/slcy.dat \
          lib/games/sluicery/slcy.rcc lib/games/sluicery/slcy2x.rcc share/applications/sluicery.desktop \
-         share/icons/hicolor/256x256/apps/sluicery.png \
+         "${icons[@]}" \
          share/metainfo/example.wumplegames.Sluicery.metainfo.xml share/man/man6/slcy2_4.6.gz \
          share/doc/sluicery/copyright share/doc/sluicery/changelog.gz; do
     [[ -e "$prefix/$f" ]] || { echo "FAIL: $f was not installed"; exit 1; }
 done
 [[ -L "$prefix/games/slcy2_4" ]] || { echo "FAIL: games/slcy2_4 is not a link"; exit 1; }
+for i in "${!icon_sizes[@]}"; do
+    file "$prefix/${icons[i]}" | grep -q ", ${icon_sizes[i]} x ${icon_sizes[i]}," ||
+        { echo "FAIL: ${icons[i]} is not ${icon_sizes[i]} pixels square"; exit 1; }
+done
 
 desktop-file-validate "$prefix/share/applications/sluicery.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/example.wumplegames.Sluicery.metainfo.xml" \

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include "AssetFiles.h"
 #include "CompiledArtPages.h"
@@ -56,18 +55,4 @@ TEST_F(AssetResources, EveryCommittedFileIsInTheLibrary) {
             EXPECT_TRUE(listed.contains(QString(dir) + "/" + f)) << dir << "/" << f.toStdString();
         }
     }
-}
-
-TEST(TwiceSizeArt, AMissingOrDamagedFileIsRefused) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    EXPECT_FALSE(ReadTwiceSizeArt(dir.path())) << "missing";
-    QFile built(QDir(SLCY_BIN_DIR).filePath(kTwiceSizeArtFile));
-    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
-    QFile damaged(QDir(dir.path()).filePath(kTwiceSizeArtFile));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(built.read(built.size() / 2));  // cut off in the middle
-    damaged.close();
-    EXPECT_FALSE(ReadTwiceSizeArt(dir.path())) << "cut in half";
-    EXPECT_TRUE(ReadTwiceSizeArt(SLCY_BIN_DIR)) << "as built";
 }

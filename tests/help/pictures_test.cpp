@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "board_layout.h"
-#include "drawing/sprites.h"
+#include "sprites.h"
 
 namespace slcy::helppics {
 namespace {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "TwiceSizeArt.h"
-#include "drawing/board_drawing.h"
-#include "drawing/sprites.h"
+#include "board_drawing.h"
+#include "sprites.h"
 
 namespace slcy {
 namespace {

@@ -74,7 +74,7 @@ private:
 class Keyboard : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    Windows windows;
+    WindowRegistry windows;
     TMainForm* main = nullptr;
 
     void SetUp() override {

@@ -46,7 +46,7 @@ protected:
     QString Path(const char* name) const { return QDir(dir.path()).filePath(name); }
     // Every window of the game over the test's catalogue, the main one on the screen, its
     // start dialogs done.
-    TMainForm& StartOnTheScreen(Windows& windows) {
+    TMainForm& StartOnTheScreen(WindowRegistry& windows) {
         TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
         windows.CreateDialogs();
         main.FirstActivation = false;
@@ -70,7 +70,7 @@ TEST_F(Lifecycle, TheStartReadsLanguageLevelProgressFileAndSound) {
     Store("save", progress_file);
     Store("sound", 0);
 
-    Windows windows;
+    WindowRegistry windows;
     TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
     EXPECT_EQ(main.game().Language, kGerman);
     EXPECT_EQ(main.game().Board.CurrentLevel, 2);
@@ -84,7 +84,7 @@ TEST_F(Lifecycle, TheStartReadsLanguageLevelProgressFileAndSound) {
 TEST_F(Lifecycle, TheCloseAsksOffersToSaveAndWritesWhatThePlayerLeft) {
     Store("tongue", 0);
     {
-        Windows windows;
+        WindowRegistry windows;
         TMainForm& main = StartOnTheScreen(windows);
         main.move(123, 45);
         main.game().ProgressPath = progress_file.toStdString();
@@ -103,7 +103,7 @@ TEST_F(Lifecycle, TheCloseAsksOffersToSaveAndWritesWhatThePlayerLeft) {
 }
 
 TEST_F(Lifecycle, RefusingTheQuitQuestionKeepsTheGameAndItsCountdown) {
-    Windows windows;
+    WindowRegistry windows;
     TMainForm& main = StartOnTheScreen(windows);
     DialogScript script({Dismiss});
     EXPECT_FALSE(main.close());
@@ -115,7 +115,7 @@ TEST_F(Lifecycle, RefusingTheQuitQuestionKeepsTheGameAndItsCountdown) {
 // The countdown stands still around the questions that interrupt the game, and runs on
 // around those that belong to it; afterwards it runs in every case.
 TEST_F(Lifecycle, TheCountdownRunsOrStandsStillWhileEachDialogIsOpen) {
-    Windows windows;
+    WindowRegistry windows;
     TMainForm& main = StartOnTheScreen(windows);
     struct Case {
         const char* dialog;
@@ -184,7 +184,7 @@ TEST_F(Lifecycle, TheFirstActivationStopsTheCountdownOnlyForANewPlayer) {
 
 TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
     Store("tongue", 0);
-    Windows windows;
+    WindowRegistry windows;
     TMainForm& main = StartOnTheScreen(windows);
     DialogScript script({[](QWidget& dialog) { static_cast<TTongueDlg&>(dialog).GermanBtn->click(); }});
     main.TongueBtn->click();
@@ -194,7 +194,7 @@ TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
 
 // Enter answers with the button that has the focus; OK is the default otherwise.
 TEST_F(Lifecycle, TheInfoDialogAnswersEnterWithTheFocusedButton) {
-    Windows windows;
+    WindowRegistry windows;
     TMainForm& main = StartOnTheScreen(windows);
     bool language_asked = false;
     DialogScript script({

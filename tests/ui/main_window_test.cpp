@@ -33,7 +33,7 @@ public:
 class MainWindow : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    Windows windows;
+    WindowRegistry windows;
     CapturingWindow* window = nullptr;
 
     void SetUp() override {
@@ -170,7 +170,7 @@ TEST(MainWindowAtScale2, ShowsThe2xCompositionAndMapsClicksToCells) {
     QTemporaryDir dir;
     WriteCatalogue(QDir(dir.path()).filePath("slcy.dat").toStdString(),
                    {MakeLevel({1, 1}, {{1, 1, kCross, 0}, {2, 1, kEndPiece, 2}})});
-    Windows windows;
+    WindowRegistry windows;
     TMainForm& window = windows.CreateMainWindow(dir.path() + '/');
     window.FirstActivation = false;
     window.show();

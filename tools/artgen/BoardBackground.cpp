@@ -8,15 +8,17 @@
 #include "Raster.h"
 #include "Shading.h"
 #include "Sheets.h"
+#include "board_layout.h"
 
 namespace artgen {
 namespace {
 
-constexpr int kWidth = 500;
-constexpr int kHeight = 333;
+using slcy::kSlotTop, slcy::kSlotWidth;
+constexpr int kWidth = slcy::kBoardWidth;
+constexpr int kHeight = slcy::kBoardHeight;
 constexpr int kBorder = 4;
-constexpr int kSlotTop = 130, kSlotBottom = 309, kSlotWidth = 22;
-constexpr std::array<int, 2> kSlotLeft = {410, 450};
+constexpr int kSlotBottom = kSlotTop + slcy::kSlotHeight - 1;  // the last row inside
+constexpr std::array<int, 2> kSlotLeft = {slcy::kGaugeSlotLeft, slcy::kLevelBarSlotLeft};
 
 struct Rivet {
     double x, y;

@@ -12,12 +12,13 @@
 #include "Raster.h"
 #include "Shading.h"
 #include "Sheets.h"
+#include "board_layout.h"
 #include "water.h"
 
 namespace artgen {
 namespace {
 
-constexpr int kCell = 36;
+constexpr int kCell = slcy::kCellSize;  // one frame of the sheet
 constexpr int kFrames = 12;
 constexpr int kKinds = 5;
 constexpr double kCentre = 18.0;

@@ -1,7 +1,7 @@
 // A sample board for judging the art where it will be seen: a level of the shipped catalogue,
 // made again by the level generator, started by the rules and drawn by the game's own drawing.
 #include "Sheets.h"
-#include "drawing/board_drawing.h"
+#include "board_drawing.h"
 #include "game.h"
 #include "generate.h"
 #include "null_view.h"

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "board_box.h"
+#include "board_drawing.h"
 #include "board_layout.h"
-#include "drawing/board_drawing.h"
 #include "gauge.h"
 #include "level_scroll.h"
 

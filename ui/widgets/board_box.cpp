@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "board_drawing.h"
 #include "board_layout.h"
-#include "drawing/board_drawing.h"
 #include "texts.h"
 
 namespace slcy {
@@ -61,9 +61,9 @@ void BoardBox::MoveCursor(int columns, int rows) {
 
 void BoardBox::UpdateCell(Cell cell) { update(CellRect(cell.Column, cell.Row)); }
 
-void BoardBox::Describe(const BoardState& board, const int& language) {
-    board_ = &board;
-    language_ = &language;
+void BoardBox::Watch(const BoardState* board, const int* language) {
+    board_ = board;
+    language_ = language;
 }
 
 QString BoardBox::Name() const { return language_ ? BoardName(*language_) : QString(); }

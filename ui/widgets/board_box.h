@@ -27,7 +27,8 @@ public:
     bool CursorShown() const { return hasFocus() && keyboard_; }
 
     // For screen readers: the board whose cells this shows, and the language to speak of it.
-    void Describe(const BoardState& board, const int& language);
+    // Both are watched, not copied, so they must live as long as the box.
+    void Watch(const BoardState* board, const int* language);
     QString Name() const;
     QString CellText(Cell cell) const;
     // Tells a screen reader that the cell under the cursor is the one in focus, or has changed.

@@ -36,7 +36,7 @@ class Reader {
 
 // A name the resource system can use as one step of a path: not empty, not "." or "..", and
 // without "/", so that every path leads to one node and no path leads back up the tree.
-bool SoundName(const Reader& r, std::int64_t at, std::int64_t length) {
+bool IsIntactName(const Reader& r, std::int64_t at, std::int64_t length) {
     if (length == 0 || !r.Holds(at, 2 * length)) return false;
     int dots = 0;
     for (std::int64_t i = 0; i < length; ++i) {
@@ -48,7 +48,7 @@ bool SoundName(const Reader& r, std::int64_t at, std::int64_t length) {
 }
 
 // A file entry, stored as it is: its data, a 32-bit length and the bytes, inside the bundle.
-bool SoundFileEntry(const Reader& r, std::uint16_t flags, std::int64_t entry) {
+bool IsIntactFileEntry(const Reader& r, std::uint16_t flags, std::int64_t entry) {
     if (flags != 0) return false;
     const auto length = r.BigEndian(entry, 4);
     return length && r.Holds(entry + 4, static_cast<std::int64_t>(*length));
@@ -86,7 +86,8 @@ bool IsIntactBundle(QByteArrayView bytes) {
         // The name: its length, its hash, its characters.
         const std::int64_t name = std::int64_t{*names} + *nameOffset;
         const auto nameLength = r.BigEndian(name, 2);
-        if (!nameLength || !r.Holds(name, 6) || !SoundName(r, name + 6, *nameLength)) return false;
+        if (!nameLength || !r.Holds(name, 6) || !IsIntactName(r, name + 6, *nameLength))
+            return false;
 
         if (*flags == kDirectory) {
             const auto count = r.BigEndian(at + 6, 4);
@@ -104,8 +105,8 @@ bool IsIntactBundle(QByteArrayView bytes) {
             // The resource system reads the root as a directory whatever its flags say.
             if (node == 0) return false;
             const auto dataOffset = r.BigEndian(at + 10, 4);
-            if (!dataOffset || !SoundFileEntry(r, static_cast<std::uint16_t>(*flags),
-                                               std::int64_t{*data} + *dataOffset))
+            if (!dataOffset || !IsIntactFileEntry(r, static_cast<std::uint16_t>(*flags),
+                                                  std::int64_t{*data} + *dataOffset))
                 return false;
         }
     }

@@ -39,10 +39,10 @@ class SpriteSheets {
     int scale() const { return scale_; }
 
   private:
-    // Keeps each sheet as RGB of plain pixels, so that AND and OR work on every pixel exactly;
+    // Stores each sheet as RGB of plain pixels, so that AND and OR work on every pixel exactly;
     // a missing or damaged sheet shows black rather than reading outside a smaller
     // image.
-    void Keep(int n, const QImage& image);
+    void StoreSheet(int n, const QImage& image);
     int scale_;
     std::array<QImage, 6> sheets_;
 };

@@ -4,14 +4,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
 #include "file_prompts.h"
-#include "persist_test_support.h"
 
 namespace slcy::testing {
 namespace {
@@ -57,7 +58,7 @@ class FilePromptsTest : public ::testing::Test {
 protected:
     QWidget mainWindow;
     FilePrompts prompts{&mainWindow};
-    ScratchFolder folder;
+    QTemporaryDir folder;
 };
 
 // --- The file dialogs.
@@ -82,19 +83,19 @@ TEST_F(FilePromptsTest, TheOpenDialogAcceptsNamesOfFilesThatDoNotExist) {
         TypeName(dialog, "nothing");
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    EXPECT_EQ(prompts.AskOpenPath(folder.path()), folder / "nothing.slv");
+    EXPECT_EQ(prompts.AskOpenPath(folder.path()), folder.filePath("nothing.slv"));
 }
 
 TEST_F(FilePromptsTest, TheSaveDialogOpensInTheFolderGivenWithTheNameProposed) {
-    QDir().mkpath(folder / "my.games");
+    QDir().mkpath(folder.filePath("my.games"));
     QString shownFolder;
     WhenModalOpens([&](QWidget* dialog) {
         shownFolder = static_cast<QFileDialog*>(dialog)->directory().absolutePath();
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    EXPECT_EQ(prompts.AskSavePath({folder / "my.games/", "week1.slv"}),
-              folder / "my.games/week1.slv");
-    EXPECT_EQ(shownFolder, folder / "my.games");
+    EXPECT_EQ(prompts.AskSavePath({folder.filePath("my.games/"), "week1.slv"}),
+              folder.filePath("my.games/week1.slv"));
+    EXPECT_EQ(shownFolder, folder.filePath("my.games"));
 }
 
 TEST_F(FilePromptsTest, ANameTypedWithoutExtensionComesBackWithSlv) {
@@ -102,7 +103,7 @@ TEST_F(FilePromptsTest, ANameTypedWithoutExtensionComesBackWithSlv) {
         TypeName(dialog, "week1");
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    EXPECT_EQ(prompts.AskSavePath({folder.path(), ""}), folder / "week1.slv");
+    EXPECT_EQ(prompts.AskSavePath({folder.path(), ""}), folder.filePath("week1.slv"));
 }
 
 TEST_F(FilePromptsTest, ACancelledDialogGivesNothing) {

@@ -1,4 +1,5 @@
-// The check a help file passes before the resource system may read it. Qt's resource system
+// The check a resource bundle (the help file, the art at twice the size) passes before the
+// resource system may read it. Qt's resource system
 // trusts a registered bundle: it follows the offsets of its header and of its tree without
 // looking at the bundle's end, so a damaged or crafted file makes it read outside the file.
 // The check follows every offset that Qt can follow from the root of the tree and accepts the
@@ -11,7 +12,7 @@
 // file its territory, language and data offset. A name is a 16-bit length, a 32-bit hash and
 // the UTF-16 characters; a file's data a 32-bit length and the bytes.
 //
-// The help file is built with its files stored as they are, and a compressed file is refused:
+// The bundles are built with their files stored as they are, and a compressed file is refused:
 // Qt unpacks zlib data into as much memory as it turns out to need, so a small entry could
 // take gigabytes.
 #pragma once
@@ -24,7 +25,7 @@
 
 namespace slcy {
 
-// Larger files are refused unread: the rules and their pictures take a small part of it.
+// Larger files are refused unread: the rules with their pictures, or the 2x art, take a part of it.
 inline constexpr std::int64_t kMaxBundleBytes = 16 * 1024 * 1024;
 
 // True when the bytes are a bundle of at most kMaxBundleBytes whose every reachable offset and

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "board_layout.h"
-#include "drawing/glyphs.h"
-#include "drawing/sprites.h"
+#include "glyphs.h"
+#include "sprites.h"
 
 namespace slcy::helppics {
 

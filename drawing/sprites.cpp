@@ -15,6 +15,12 @@ namespace {
 constexpr QImage::Format kSheetFormat = QImage::Format_RGB888;
 }  // namespace
 
+// The sheet table says how large the files are; the board's layout, what they hold.
+static_assert(assets::kBoardBackground.Width == kBoardWidth &&
+              assets::kBoardBackground.Height == kBoardHeight);
+static_assert(assets::kPieceSheet.Width == 12 * kCellSize &&
+              assets::kPieceSheet.Height == 5 * kCellSize);
+
 // Read as the PNG it is: left to guess, Qt asks every image plug-in it has whether it knows the
 // file before it tries its own PNG reader, and so loads each of them for the rest of the run.
 QImage ReadArt(const std::string& resource) {
@@ -24,14 +30,15 @@ QImage ReadArt(const std::string& resource) {
 }
 
 SpriteSheets::SpriteSheets(int scale) : scale_(scale) {
-    for (int n = 0; n < 6; ++n) Keep(n, ReadArt(assets::AtScale(assets::kSpriteSheets[n].Path, scale)));
+    for (int n = 0; n < 6; ++n)
+        StoreSheet(n, ReadArt(assets::AtScale(assets::kSpriteSheets[n].Path, scale)));
 }
 
 SpriteSheets::SpriteSheets(const std::array<QImage, 6>& sheets, int scale) : scale_(scale) {
-    for (int n = 0; n < 6; ++n) Keep(n, sheets[n]);
+    for (int n = 0; n < 6; ++n) StoreSheet(n, sheets[n]);
 }
 
-void SpriteSheets::Keep(int n, const QImage& image) {
+void SpriteSheets::StoreSheet(int n, const QImage& image) {
     const QSize size =
         QSize(assets::kSpriteSheets[n].Width, assets::kSpriteSheets[n].Height) * scale_;
     if (image.size() == size) {
