@@ -238,7 +238,7 @@ bool Holds(const QImage& shot, const QRect& area, const Art& art) {
 class DialogPictures : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    Windows windows;
+    WindowRegistry windows;
     void SetUp() override {
         testing::WriteCatalogue(QDir(dir.path()).filePath("slcy.dat").toStdString(),
                                 {testing::MakeLevel({1, 1}, {{1, 1, kCross, 0}})});

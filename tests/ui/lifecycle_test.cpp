@@ -155,7 +155,7 @@ TEST_F(Lifecycle, TheCountdownRunsOrStandsStillWhileEachDialogIsOpen) {
 TEST_F(Lifecycle, TheFirstActivationStopsTheCountdownOnlyForANewPlayer) {
     for (const bool newPlayer : {true, false}) {
         if (!newPlayer) Store("tongue", 0);
-        Windows windows;
+        WindowRegistry windows;
         TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
         windows.CreateDialogs();
         const int fullTime = main.game().Board.TimeLeft;
