@@ -2,7 +2,9 @@
 # output ("out") whose monitor ("out.monitor") can be recorded.
 #   start_private_pulseaudio DIR   starts it with its runtime files under DIR, exports
 #                                  XDG_RUNTIME_DIR and PULSE_CLIENTCONFIG, and adds its pid to
-#                                  the array `pids` (which the caller kills on exit)
+#                                  the array `pids` (which the caller kills on exit); the
+#                                  server's pid is also in `pulseaudio_pid` (to stop and
+#                                  continue it)
 # The socket is opened last, so a client that finds it finds the output too.
 # Every client gets `autospawn = no`, as on desktops where the session starts the server: a
 # client that misses the server must stay silent, not start a default server of its own.
@@ -25,7 +27,8 @@ EOF
     # The cookie goes to the private configuration folder, not to the user's.
     XDG_CONFIG_HOME=$dir/pulse-config pulseaudio -n --daemonize=no --exit-idle-time=-1 \
         --use-pid-file=no -F "$dir/server.pa" >>"$dir/pulseaudio.log" 2>&1 &
-    pids+=("$!")
+    pulseaudio_pid=$!
+    pids+=("$pulseaudio_pid")
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return 0; sleep 0.05; done
     echo "the private sound server did not start" >&2
     return 1

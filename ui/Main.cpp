@@ -65,8 +65,10 @@ void TMainForm::ConnectHandlers() {
     connect(sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
     // A sound the system refuses is reported as the system words it (once: the player says
-    // that is enough), captioned with the program's name; the game goes on.
+    // that is enough), captioned with the program's name; the game goes on, its countdown
+    // held while the box interrupts it.
     connect(waves, &SoundPlayer::playFailed, this, [this](const QString& message) {
+        const CountdownStopped stopped(*Timer);
         CentredMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
                               message, this);
         box.addButton(QMessageBox::Ok);

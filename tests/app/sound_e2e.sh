@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # What a player hears, on a real X server and a private sound server whose output is recorded
 # beside a reference tone played by paplay. Level 1:
+#   a hundred clicks on the dry end piece (6,7) while the sound server stands still: once it
+#   goes on and the sounds have ended, none of the game's streams is left on it (it takes 256
+#   per output, for all programs together), and the next click is heard;
 #   the end piece at the source (4,6) turned left wets four pieces: the water sound, at once;
 #   a click on the dry end piece (6,7): the refusal, at once, after the water;
 #   (4,6) turned back dries them: the water sound, which plays to its end although the sound
@@ -24,16 +27,31 @@ fail() {
 
 start_listened_game "$program_dir" || fail "the game did not start"
 
-# Waits until the recording holds `count` sounds (with --complete: sounds that have ended).
+# Waits until the recording holds `count` sounds after the first `earlier` ones (with
+# --complete: sounds that have ended).
+earlier=0
 wait_for_sounds() {
     local count=$1 what=$2 option=${3:-}
     for _ in $(seq 100); do
-        (($("$python" "$probe" segments "$work/rec.raw" $option | wc -l) >= count)) && return 0
+        (($("$python" "$probe" segments "$work/rec.raw" $option | wc -l) >= earlier + count)) && return 0
         sleep 0.1
     done
     fail "not heard: $what"
 }
 sound_button() { click_at 151 16; }
+
+wait_until_quiet || fail "the sound at the start of the level did not end"
+xdotool mousemove --window "$main" $((22 + 36 * 5 + 18)) $((33 + 22 + 36 * 6 + 18))  # (6,7)
+kill -STOP "$pulseaudio_pid"
+xdotool click --repeat 100 --delay 1 1
+kill -CONT "$pulseaudio_pid"
+for _ in $(seq 100); do [[ -z $(pactl list short sink-inputs) ]] && break; sleep 0.1; done
+[[ -z $(pactl list short sink-inputs) ]] ||
+    fail "streams left on the sound server after it stood still: $(pactl list short sink-inputs)"
+earlier=$("$python" "$probe" segments "$work/rec.raw" | wc -l)
+click_cell refused-after-stall 6 7
+wait_for_sounds 1 "the refusal after the sound server stood still" --complete
+earlier=$((earlier + 1))
 
 play_reference_tones 3
 wait_for_sounds 3 "the reference tones" --complete

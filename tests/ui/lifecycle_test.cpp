@@ -130,6 +130,7 @@ TEST_F(Lifecycle, TheCountdownRunsOrStandsStillWhileEachDialogIsOpen) {
         {"QFileDialog", [&] { main.SaveBtn->click(); }, false},
         {"QFileDialog", [&] { main.LoadBtn->click(); }, false},
         {"slcy::TEndGameDlg", [&] { main.close(); }, false},
+        {"QMessageBox", [&] { emit main.waves->playFailed("Not supported"); }, false},
     };
     for (const Case& c : cases) {
         bool ran = false;

@@ -1,21 +1,25 @@
-// Which wave images can be played, and the sound player against a real sound server of the
+// Which wave images can be played, and the sound output against a real sound server of the
 // test's own: the game's sounds are taken, and what can go wrong on the way (no server, no
-// output device, a server that goes away and comes back, a format the server refuses) is
-// silent or reported once, never a hang.
-#include "sound/sound_player.h"
-
+// output device, a server that goes away, stalls or stops answering, a stream killed, requests
+// faster than the server answers, a format the server refuses) is silent or reported once,
+// never a hang, and leaves nothing behind on the server.
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 #include <csignal>
+#include <mutex>
+#include <thread>
+
+#include "sound/pulse_output.h"
+#include "sound/sound_player.h"
 
 namespace slcy {
 namespace {
@@ -54,6 +58,21 @@ public:
         process_.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1",
                                       "--use-pid-file=no", "-F", script.fileName()});
         return QTest::qWaitFor([&] { return QFile::exists(socket()); }, 10000);
+    }
+    // A server that stops answering, and goes on where it stopped.
+    void Pause() { ::kill(pid_t(process_.processId()), SIGSTOP); }
+    void Continue() { ::kill(pid_t(process_.processId()), SIGCONT); }
+    // The streams that play on the server (every client's: the test's outputs are the only
+    // clients).
+    static QStringList Inputs() {
+        QProcess pactl;
+        pactl.start("pactl", {"list", "short", "sink-inputs"});
+        pactl.waitForFinished();
+        return QString::fromLocal8Bit(pactl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+    // Waits until every sound has ended and its stream is gone (or ten seconds have passed).
+    static bool NothingLeft() {
+        return QTest::qWaitFor([] { return Inputs().isEmpty(); }, 10000);
     }
     void Kill() {
         if (process_.state() == QProcess::NotRunning) return;
@@ -116,110 +135,230 @@ TEST(WaveImage, OnlyWholeFramesOfEightOrSixteenBitPcmArePlayable) {
     }
 }
 
+// What an output reports, from its thread. While `hold` is set, the output's thread is kept
+// in its report of a start: a thread that falls behind the requests.
+class Reports {
+public:
+    PulseOutput::Listener listener() {
+        PulseOutput::Listener listener;
+        listener.started = [this](int clip) {
+            {
+                const std::lock_guard lock(mutex_);
+                started_.push_back(clip);
+            }
+            while (hold) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        };
+        listener.failed = [this](const char* message) {
+            const std::lock_guard lock(mutex_);
+            failures_.push_back(QString::fromLocal8Bit(message));
+        };
+        return listener;
+    }
+    std::vector<int> started() const {
+        const std::lock_guard lock(mutex_);
+        return started_;
+    }
+    QStringList failures() const {
+        const std::lock_guard lock(mutex_);
+        return failures_;
+    }
+    std::atomic<bool> hold{false};
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<int> started_;
+    QStringList failures_;
+};
+
 class SoundFailures : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!PrivateSoundServer::Installed()) GTEST_SKIP() << "no pulseaudio";
     }
     PrivateSoundServer server;
+    const std::array<Wave, 4> game = GameSounds();
+    Reports reports;
 
-    struct Spies {
-        explicit Spies(SoundPlayer& player)
-            : started(&player, &SoundPlayer::playStarted),
-              failed(&player, &SoundPlayer::playFailed) {}
-        QSignalSpy started, failed;
-        std::vector<int> startedSounds() const {
-            std::vector<int> n;
-            for (const QList<QVariant>& s : started) n.push_back(s.at(0).toInt());
-            return n;
-        }
-    };
-    // A request made while the player (re)connects is dropped once it is 0.2 s old, which a
+    // A request made while the output (re)connects is dropped once it is 0.2 s old, which a
     // busy test machine can exceed: the request is made again, as a player's next move would.
-    static void PlayAndWait(SoundPlayer& player, Spies& spies, int n) {
-        const qsizetype before = spies.started.count();
+    ::testing::AssertionResult PlayAndWait(PulseOutput& output, int clip) {
+        const size_t before = reports.started().size();
         auto startedSinceBefore = [&] {
-            for (qsizetype i = before; i < spies.started.count(); ++i)
-                if (spies.started.at(i).at(0).toInt() == n) return true;
-            return false;
+            const std::vector<int> started = reports.started();
+            return std::find(started.begin() + qsizetype(before), started.end(), clip) !=
+                   started.end();
         };
-        bool started = false;
-        for (int attempt = 0; attempt < 5 && !started; ++attempt) {
-            player.Play(n);
-            started = QTest::qWaitFor(startedSinceBefore, 2000);
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            output.Play(clip);
+            if (QTest::qWaitFor(startedSinceBefore, 2000)) return ::testing::AssertionSuccess();
         }
-        ASSERT_TRUE(started) << "sound " << n << " did not start";
+        return ::testing::AssertionFailure() << "clip " << clip << " did not start";
     }
 };
 
-// A request the server cannot take, then one it can: the player serves them in order, so once
-// the second has started the first has been dealt with (and has left no message).
+// A request the server cannot take, then one it can.
 TEST_F(SoundFailures, NoServerAtStartIsSilentAndAServerThatComesLaterIsHeard) {
-    SoundPlayer player;
-    Spies spies(player);
-    player.Play(1);
+    PulseOutput output(game, reports.listener());
+    output.Play(0);
     ASSERT_TRUE(server.Start());
-    PlayAndWait(player, spies, 3);
-    EXPECT_EQ(spies.startedSounds().back(), 3);
-    EXPECT_EQ(spies.failed.count(), 0);
+    ASSERT_TRUE(PlayAndWait(output, 2));
+    EXPECT_EQ(reports.started().back(), 2);
+    EXPECT_EQ(reports.failures(), QStringList());
 }
 
 TEST_F(SoundFailures, NoOutputDeviceIsSilentWithoutAMessage) {
     ASSERT_TRUE(server.Start(false));
-    SoundPlayer player;
-    Spies spies(player);
-    player.Play(1);
+    PulseOutput output(game, reports.listener());
+    output.Play(0);
     ASSERT_EQ(QProcess::execute("pactl", {"load-module", "module-null-sink"}), 0);
-    PlayAndWait(player, spies, 3);
-    EXPECT_EQ(spies.startedSounds().back(), 3);
-    EXPECT_EQ(spies.failed.count(), 0);
+    ASSERT_TRUE(PlayAndWait(output, 2));
+    EXPECT_EQ(reports.started().back(), 2);
+    EXPECT_EQ(reports.failures(), QStringList());
 }
 
 TEST_F(SoundFailures, AServerThatGoesAwayMeansSilenceUntilItComesBack) {
     ASSERT_TRUE(server.Start());
-    SoundPlayer player;
-    Spies spies(player);
-    PlayAndWait(player, spies, 1);
+    PulseOutput output(game, reports.listener());
+    ASSERT_TRUE(PlayAndWait(output, 0));
     server.Kill();
-    player.Play(2);
+    output.Play(1);
     ASSERT_TRUE(server.Start());
-    PlayAndWait(player, spies, 3);
-    EXPECT_EQ(spies.startedSounds().back(), 3);
-    EXPECT_EQ(spies.failed.count(), 0);
+    ASSERT_TRUE(PlayAndWait(output, 2));
+    EXPECT_EQ(reports.started().back(), 2);
+    EXPECT_EQ(reports.failures(), QStringList());
 }
 
-// A wave image whose format the sound server cannot play: more channels than it knows.
-Wave WithChannels(const Wave& wave, int channels) {
-    QByteArray image = wave.image;
-    qToLittleEndian<quint16>(quint16(channels), image.data() + 22);
-    qToLittleEndian<quint16>(quint16(channels), image.data() + 32);  // block alignment
-    return Wave::FromImage(image);
+// The server makes a stream only after a round trip, and a stream it has not confirmed yet
+// cannot be taken back: requests made within that time, while the connection is being made,
+// or while the server stands still must not pile up streams on it (it takes 256 per output,
+// for every program together). Each is played or dropped; afterwards the next is heard.
+TEST_F(SoundFailures, RequestsFasterThanTheServerAnswersLeaveNothingBehind) {
+    ASSERT_TRUE(server.Start());
+    // The clips alternate between the two formats of the game's sounds.
+    auto burst = [](PulseOutput& output, int requests) {
+        for (int i = 0; i < requests; ++i) output.Play(i % 2 ? 0 : 2);
+    };
+    PulseOutput output(game, reports.listener());
+    struct Case {
+        const char* when;
+        std::function<void()> requests;
+    };
+    const Case cases[] = {
+        {"while the connection is being made", [&] { burst(output, 50); }},
+        {"as fast as they come", [&] { burst(output, 500); }},
+        {"while the server stands still",
+         [&] {
+             server.Pause();
+             burst(output, 100);
+             std::this_thread::sleep_for(std::chrono::milliseconds(300));
+             server.Continue();
+         }},
+    };
+    for (const Case& c : cases) {
+        c.requests();
+        EXPECT_TRUE(server.NothingLeft()) << c.when << ": " << server.Inputs().join(", ").toStdString();
+        EXPECT_TRUE(PlayAndWait(output, 3)) << c.when;
+    }
+    EXPECT_EQ(reports.failures(), QStringList());
 }
 
-TEST_F(SoundFailures, AFormatTheServerRefusesIsReportedOncePerPlayer) {
+// Only the newest of the requests made while the output was busy is played: each request cuts
+// off the one before, so the others would only be cut off at once.
+TEST_F(SoundFailures, AnOutputThatFellBehindPlaysOnlyTheNewestRequest) {
     ASSERT_TRUE(server.Start());
-    const SoundPlayer game_sounds;
-    SoundPlayer player({WithChannels(game_sounds.wave(1), 64), game_sounds.wave(2),
-                        game_sounds.wave(3), game_sounds.wave(4)});
-    ASSERT_TRUE(player.wave(1).playable());
-    Spies spies(player);
-    PlayAndWait(player, spies, 3);
-    player.Play(1);
-    PlayAndWait(player, spies, 4);
-    ASSERT_EQ(spies.failed.count(), 1);
-    EXPECT_FALSE(spies.failed.first().at(0).toString().isEmpty());
-    player.Play(1);
-    PlayAndWait(player, spies, 2);
-    EXPECT_EQ(spies.failed.count(), 1);
-    EXPECT_EQ(spies.startedSounds(), (std::vector<int>{3, 4, 2}));
+    PulseOutput output(game, reports.listener());
+    reports.hold = true;
+    ASSERT_TRUE(PlayAndWait(output, 0));
+    for (int i = 0; i < 100; ++i) output.Play(i % 2 ? 2 : 3);
+    output.Play(1);
+    reports.hold = false;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reports.started().size() >= 2; }, 5000));
+    ASSERT_TRUE(PlayAndWait(output, 3));
+    EXPECT_EQ(reports.started(), (std::vector<int>{0, 1, 3}));
+}
+
+// A stream the server ends is silence, not a refused sound: here the output it plays on goes
+// away, which kills it (pactl has no command to kill a stream).
+TEST_F(SoundFailures, AStreamKilledWhilePlayingIsSilentWithoutAMessage) {
+    ASSERT_TRUE(server.Start());
+    PulseOutput output(game, reports.listener());
+    ASSERT_TRUE(PlayAndWait(output, 1));  // the fanfare: three seconds long
+    ASSERT_EQ(server.Inputs().size(), 1);
+    QProcess pactl;
+    pactl.start("pactl", {"list", "short", "modules"});
+    pactl.waitForFinished();
+    const QString sink_module = QString::fromLocal8Bit(pactl.readAllStandardOutput())
+                                    .section("module-null-sink", 0, 0)
+                                    .split('\n')
+                                    .last()
+                                    .section('\t', 0, 0);
+    ASSERT_EQ(QProcess::execute("pactl", {"unload-module", sink_module}), 0);
+    ASSERT_TRUE(server.NothingLeft());
+    output.Play(2);  // no output device now
+    ASSERT_EQ(QProcess::execute("pactl", {"load-module", "module-null-sink"}), 0);
+    ASSERT_TRUE(PlayAndWait(output, 3));
+    EXPECT_EQ(reports.failures(), QStringList());
+}
+
+// libpulse gives up on a server after 30 s without an answer. The server may still make the
+// stream it was asked for when it goes on; it must not keep it.
+TEST_F(SoundFailures, AServerThatStopsAnsweringIsSilentAndKeepsNothingOfTheGame) {
+    ASSERT_TRUE(server.Start());
+    PulseOutput output(game, reports.listener());
+    ASSERT_TRUE(PlayAndWait(output, 2));
+    server.Pause();
+    output.Play(0);
+    QTest::qWait(32000);
+    server.Continue();
+    EXPECT_TRUE(server.NothingLeft()) << server.Inputs().join(", ").toStdString();
+    EXPECT_TRUE(PlayAndWait(output, 2));
+    EXPECT_EQ(reports.failures(), QStringList());
+}
+
+// The output's loop waits in poll(), which fails when the process may open fewer files than it
+// polls: the output is silent meanwhile and heard again at the next request.
+TEST_F(SoundFailures, AFailingLoopIsRecoveredAtTheNextRequest) {
+    ASSERT_TRUE(server.Start());
+    PulseOutput output(game, reports.listener());
+    ASSERT_TRUE(PlayAndWait(output, 2));
+    rlimit files;
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &files), 0);
+    rlimit one_file = files;
+    one_file.rlim_cur = 1;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &one_file), 0);
+    output.Play(0);  // wakes the loop: its poll fails
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &files), 0);
+    EXPECT_TRUE(PlayAndWait(output, 3));
+    EXPECT_EQ(reports.failures(), QStringList());
+}
+
+// A wave whose format the sound server cannot play: more channels than it knows.
+TEST_F(SoundFailures, AFormatTheServerRefusesIsReportedOncePerOutput) {
+    ASSERT_TRUE(server.Start());
+    const std::array<Wave, 4> waves{Wave::FromImage(WaveImage(1, 64, 8, 6400, 6400)), game[1],
+                                    game[2], game[3]};
+    ASSERT_TRUE(waves[0].playable());
+    PulseOutput output(waves, reports.listener());
+    ASSERT_TRUE(PlayAndWait(output, 2));
+    output.Play(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reports.failures().isEmpty(); }, 5000));
+    EXPECT_FALSE(reports.failures().first().isEmpty());
+    ASSERT_TRUE(PlayAndWait(output, 3));
+    // Only the newest request counts: the refused clip is given time to be tried.
+    output.Play(0);
+    QTest::qWait(300);
+    ASSERT_TRUE(PlayAndWait(output, 1));
+    EXPECT_EQ(reports.failures().size(), 1);
+    EXPECT_EQ(reports.started(), (std::vector<int>{2, 3, 1}));
 }
 
 TEST_F(SoundFailures, EveryGameSoundIsTakenByTheServer) {
     ASSERT_TRUE(server.Start());
-    SoundPlayer player;
-    Spies spies(player);
-    for (int n = 1; n <= 4; ++n) PlayAndWait(player, spies, n);
-    EXPECT_EQ(spies.failed.count(), 0);
+    PulseOutput output(game, reports.listener());
+    for (int clip = 0; clip < 4; ++clip) ASSERT_TRUE(PlayAndWait(output, clip));
+    EXPECT_EQ(reports.failures(), QStringList());
+    EXPECT_TRUE(server.NothingLeft());
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 // while the game is busy. A request hands the whole clip to the server in one write; the
 // server starts it at once and a new request cuts it off.
 //
-// A missing server, one that goes away, or one without an output device means silence, never
-// a wait; a server that comes back is found again at the next request.
+// However fast the requests come and however slowly the server answers, the output has at
+// most one stream in the making and one going away on the server: a request made while a
+// stream is being made waits for that stream, and one that waited too long is dropped.
+//
+// A missing server, one that goes away, stalls past libpulse's reply timeout or has no output
+// device means silence, never a wait and never a message; a server that comes back is found
+// again at the next request.
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -28,7 +32,9 @@ public:
     struct Listener {
         // Both are called on the output's thread.
         std::function<void(int clip)> started;  // the clip is with the server, playing
-        std::function<void(const char* message)> failed;  // the server refused the clip
+        // The server refused a clip. Once per output: a broken device must not interrupt
+        // every move.
+        std::function<void(const char* message)> failed;
     };
 
     // `clips` must outlive the output.
@@ -44,11 +50,12 @@ public:
 private:
     void Request(int clip);
     void Run();
-    void ServeRequests();
-    void Serve(int clip);
+    void ServeRequest();
+    void StartWanted();
     void Connect();
     void ReleaseContext();
     void Start(int clip);
+    void Write(int clip);
     void DropStream();
     void Fail(int error);
     static void OnContextState(pa_context* context, void* self);
@@ -59,23 +66,26 @@ private:
     const Listener listener_;
     pa_mainloop* const loop_;
 
-    // Requests in the order they were made: a ring written by the requesting thread and read
-    // by the output thread, each slot a clip (-1: stop). An output that fell a whole ring
-    // behind serves only the newest requests.
-    static constexpr std::uint32_t kRequestSlots = 16;
-    std::array<std::atomic<int>, kRequestSlots> requests_{};
-    std::atomic<std::uint32_t> requests_made_{0};
+    // The newest request, written by the requesting thread and read by the output thread:
+    // a count of requests (upper bits) and the clip + 1 (lowest byte; 0: stop). Only the
+    // newest matters, since each request cuts off the one before; the count tells a repeated
+    // request from one already served.
+    std::atomic<std::uint32_t> request_{0};
+    std::uint32_t requests_made_ = 0;  // requesting thread only
     std::atomic<bool> quit_{false};
 
     // Output thread only.
-    std::uint32_t requests_served_ = 0;
+    std::uint32_t request_served_ = 0;
     pa_context* context_ = nullptr;
     bool context_lost_ = false;
-    int waiting_clip_ = -1;  // asked for while the connection was being made
-    std::chrono::steady_clock::time_point waiting_since_;
+    // A clip asked for and not yet written: it waits for the connection, or for the stream
+    // being made, and is dropped once it is stale.
+    int wanted_clip_ = -1;
+    std::chrono::steady_clock::time_point wanted_since_;
     pa_stream* stream_ = nullptr;
-    int stream_clip_ = -1;
-    bool stream_done_ = false;
+    bool stream_playing_ = false;  // written to; otherwise still being made
+    bool stream_done_ = false;     // drained, killed or failed: to be dropped
+    bool failure_reported_ = false;
 
     std::thread thread_;  // last: starts when everything above is ready
 };

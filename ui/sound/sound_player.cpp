@@ -7,7 +7,6 @@
 
 namespace slcy {
 
-namespace {
 std::array<Wave, 4> GameSounds() {
     std::array<Wave, 4> waves;
     for (size_t i = 0; i < waves.size(); ++i) {
@@ -16,20 +15,12 @@ std::array<Wave, 4> GameSounds() {
     }
     return waves;
 }
-}  // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(GameSounds(), parent) {}
-
-SoundPlayer::SoundPlayer(std::array<Wave, 4> waves, QObject* parent)
-    : QObject(parent), waves_(std::move(waves)) {
-    // The output calls back on its own thread; the signals are sent from this object's.
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), waves_(GameSounds()) {
+    // The output calls back on its own thread, and reports a refusal once; the signal is sent
+    // from this object's thread.
     PulseOutput::Listener listener;
-    listener.started = [this](int clip) {
-        QMetaObject::invokeMethod(
-            this, [this, clip] { emit playStarted(clip + 1); }, Qt::QueuedConnection);
-    };
     listener.failed = [this](const char* message) {
-        if (failure_reported_.exchange(true)) return;
         QMetaObject::invokeMethod(
             this, [this, text = QString::fromLocal8Bit(message)] { emit playFailed(text); },
             Qt::QueuedConnection);
@@ -44,9 +35,7 @@ void SoundPlayer::Stop() {
 }
 
 void SoundPlayer::Play(int n) {
-    if (n < 1 || n > 4) return;
-    emit playRequested(n);
-    output_->Play(n - 1);
+    if (n >= 1 && n <= 4) output_->Play(n - 1);
 }
 
 }  // namespace slcy

@@ -1,13 +1,11 @@
-// The four sounds of the game, held in memory as whole RIFF WAVE images and played one at a
-// time without waiting: a new sound stops the one playing. Without a sound server or an
-// output device every request is quietly ignored; a device that refuses a sound is reported
-// once.
+// The four sounds of the game, held in memory and played one at a time without waiting: a new
+// sound stops the one playing. Without a sound server or an output device every request is
+// quietly ignored; a device that refuses a sound is reported once.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <array>
-#include <atomic>
 #include <memory>
 
 #include "wave.h"
@@ -16,33 +14,28 @@ namespace slcy {
 
 class PulseOutput;
 
+// The game's four sounds as the resources hold them, in the order of SoundPlayer::Play.
+std::array<Wave, 4> GameSounds();
+
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
-    // The game's four sounds. The connection to the sound server is made at once, on the
-    // player's own thread, so that the first sound is as quick as the others.
+    // The connection to the sound server is made at once, on the player's own thread, so that
+    // the first sound is as quick as the others.
     explicit SoundPlayer(QObject* parent = nullptr);
-    // Any four waves, for the tests.
-    explicit SoundPlayer(std::array<Wave, 4> waves, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
     // n = 1..4: water changed, level solved, dry piece clicked, time out. Returns at once.
     void Play(int n);
     void Stop();
-    const Wave& wave(int n) const { return waves_[n - 1]; }
 
 signals:
-    // Every request that reaches the player, whether or not a device can play it.
-    void playRequested(int n);
-    // The sound server has the whole of sound n and plays it now.
-    void playStarted(int n);
     // The output device refused a sound; the text is the sound system's. At most once per
     // player, so that a broken device does not interrupt every move.
     void playFailed(const QString& message);
 
 private:
-    std::array<Wave, 4> waves_;
-    std::atomic<bool> failure_reported_{false};
+    const std::array<Wave, 4> waves_;
     std::unique_ptr<PulseOutput> output_;  // last: its thread ends before the waves go
 };
 

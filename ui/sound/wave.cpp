@@ -19,7 +19,6 @@ Wave Wave::FromImage(const QByteArray& image) {
     if (image.size() < 44 || image.mid(0, 4) != "RIFF" || image.mid(8, 4) != "WAVE" ||
         image.mid(12, 4) != "fmt ")
         return wave;
-    wave.image = image;
 
     const quint16 channels = Le16(image, 22);
     const quint32 rate = Le32(image, 24);

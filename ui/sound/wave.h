@@ -1,5 +1,5 @@
-// A wave image as a .wav file holds it, and the samples inside it that the player hands to
-// the sound server.
+// The samples of a wave image as a .wav file holds it, which the player hands to the sound
+// server, and their format.
 #pragma once
 
 #include <QByteArray>
@@ -17,7 +17,6 @@ struct WaveFormat {
 // An image that does not start with "RIFF", then "WAVE", then "fmt " at their places is
 // refused and plays nothing; so does one that is not 8- or 16-bit PCM.
 struct Wave {
-    QByteArray image;
     WaveFormat format;
     QByteArray samples;  // the "data" chunk's content, whole frames only
 
