@@ -4,9 +4,11 @@
 // native and XWayland). The blocked window then takes no mouse or key, and the player, who
 // cannot see the dialog, is stuck. So whenever a window blocked by a modal dialog becomes
 // active, the dialog is brought back to the front: raised and asked to become the active
-// window again (X11), or mapped anew (Wayland, where a client can do nothing else).
+// window again (X11 with a window manager of its own), or mapped anew (Wayland and XWayland,
+// where the compositor honours nothing else).
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QObject>
 
 class QWindow;
@@ -14,9 +16,12 @@ class QWindow;
 namespace slcy {
 
 // Watches the application's active window for as long as it lives; one is enough.
-class ModalDialogInFront : public QObject {
+class ModalDialogInFront : public QObject, public QAbstractNativeEventFilter {
 public:
     ModalDialogInFront();
+
+    // Sees the X server's focus events: there Qt never makes a blocked window the active one.
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     void WindowActivated(QWindow* window);
