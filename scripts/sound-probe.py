@@ -33,6 +33,9 @@ import wave
 
 RATE = 44100
 TONE_LENGTH = 0.1
+# How far the recording can stand behind what it has already heard when its size is read:
+# a block of the recorder's latency (parec --latency-msec=10), with room for one more.
+RECORDER_BLOCK = 0.02
 THRESHOLD = 300          # of 32767: well above rounding noise, below the quietest sound's start
 SILENCE_GAP = 0.030      # a sound ends after this much silence
 
@@ -116,11 +119,12 @@ def latencies(raw, events_path, window):
         sys.exit("latencies: the reference tones are not in the recording")
     offset = statistics.median(s - when for s, when in zip(tones, references))
     # An action owns the sounds that start from where the recording stood at the action (its
-    # sound cannot start earlier) to the next action, or --window seconds.
+    # sound cannot start earlier, but the recorder writes in blocks of its latency, so the size
+    # read at the click may lag the sound by one block) to the next action, or --window seconds.
     results = {}
     for i, (name, when, recorded) in enumerate(actions):
         end = min(recorded + window, actions[i + 1][2] if i + 1 < len(actions) else math.inf)
-        onset = next((s for s, _ in heard if recorded <= s < end), None)
+        onset = next((s for s, _ in heard if recorded - RECORDER_BLOCK <= s < end), None)
         if onset is None:
             print(f"{name:14s} silent")
             continue
