@@ -1,12 +1,11 @@
 // Watches the X screen's root window, frame after frame, for what a program draws on it by
 // inverting pixels. It paints the root window one plain colour, then reads the whole screen in
-// a loop (through shared memory where the server offers it, as an entrance of a hundredth of a
+// a loop (through shared memory where the server offers it: an entrance of a hundredth of a
 // second needs a frame every millisecond or so) until it gets SIGTERM (or the time runs out)
-// and prints, per frame that differs from
-// the plain screen, how many pixels are exactly inverted and how many of those are dots (an
-// inverted pixel between two untouched ones, in a row or a column); at the end the bounding
-// box of every inverted pixel seen (when there was one), and how many pixels outside the mapped
-// windows still differ from the plain screen.
+// and prints, per frame that differs from the plain screen, how many pixels are exactly
+// inverted and how many of those are dots (an inverted pixel between two untouched ones, in a
+// row or a column); at the end the bounding box of every inverted pixel seen (when there was
+// one), and how many pixels outside the mapped windows still differ from the plain screen.
 //
 // Usage: root_frames <ready file> [seconds]   (the ready file appears once watching begins)
 #include <sys/shm.h>
@@ -19,7 +18,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <span>
 #include <vector>
@@ -28,7 +26,7 @@ namespace {
 
 constexpr std::uint32_t kPlain = 0x2F6B1D;  // a colour no window of the game shows
 constexpr std::uint32_t kInverted = ~kPlain & 0xFFFFFF;
-std::uint32_t Rgb(std::uint32_t pixel) {
+constexpr std::uint32_t Rgb(std::uint32_t pixel) {
     return pixel & 0xFFFFFF;
 }
 
