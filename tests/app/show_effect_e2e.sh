@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The main window's entrance on a real X server with a window manager and no compositor: while
 # the game starts, an X client of our own (root_frames) reads the whole screen frame after
-# frame. Dotted rectangles drawn by inverting the screen's pixels must appear, spread from the
-# mouse pointer to the window, and once the window is up nothing of them may be left outside
+# frame (through shared memory, a frame every millisecond or less). Dotted rectangles drawn by
+# inverting the screen's pixels must appear, spread from the mouse pointer to the window, and once the window is up nothing of them may be left outside
 # the windows. While a compositor runs (one owns _NET_WM_CM_S0), nothing may be drawn at all.
 # Usage: show_effect_e2e.sh <program directory>
 program_dir=$1
-# A small screen is read faster, so more frames fall into the tenth of a second the effect takes.
+# A small screen is read faster, so more frames fall into the hundredth of a second the effect
+# takes.
 E2E_SCREEN=800x600x24 source "$(dirname "$0")/e2e_lib.sh"
 fail() {
     echo "FAIL: $*" >&2
@@ -20,8 +21,8 @@ pointer_x=60 pointer_y=50
 box() { awk '/^inverted box/ {print $3, $4, $5, $6}' "$work/frames.txt"; }
 
 # One start of the game, watched. The watcher may miss the effect, or its last steps, when the
-# machine is busy (it is over in a tenth of a second), so a start whose frames do not show the
-# rectangles all the way from the pointer to the window is tried again, up to three times;
+# machine is busy (it is over in a hundredth of a second), so a start whose frames do not show
+# the rectangles all the way from the pointer to the window is tried again, up to three times;
 # that nothing is left on the screen is checked every time.
 for attempt in 1 2 3; do
     rm -f "$work/ready"
