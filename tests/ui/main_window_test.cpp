@@ -60,6 +60,17 @@ TEST_F(MainWindow, ClientAreaIs500By366WithTheBoardBelowTheToolBar) {
     EXPECT_EQ(window->ScrollPanel->geometry(), QRect(450, 163, 22, 181));
     EXPECT_EQ(window->LevelScroll->geometry(), QRect(0, 21, 22, 138));
     EXPECT_EQ(window->PauseText->geometry(), QRect(68, 136, 265, 109));
+    // Each button is where the player clicks it: the tool bar left to right, then the level bar.
+    const std::pair<QWidget*, QPoint> buttons[] = {
+        {window->NewGameBtn, {16, 16}}, {window->RestartBtn, {43, 16}},
+        {window->LoadBtn, {70, 16}},    {window->SaveBtn, {97, 16}},
+        {window->PauseBtn, {124, 16}},  {window->SoundBtn, {151, 16}},
+        {window->ExitBtn, {178, 16}},   {window->TongueBtn, {396, 16}},
+        {window->RulesBtn, {423, 16}},  {window->InfoBtn, {450, 16}},
+        {window->WumpleBtn, {479, 16}}, {window->sUpBtn, {461, 174}},
+        {window->sDownBtn, {461, 333}},
+    };
+    for (const auto& [button, at] : buttons) EXPECT_EQ(window->childAt(at), button) << at.x();
 }
 
 TEST_F(MainWindow, PressesBetween22And381AreCells) {
