@@ -15,7 +15,7 @@ void StartStallProbeIfAsked() {
     QObject::connect(probe, &QTimer::timeout, probe, [clock] {
         const qint64 gap = clock->nsecsElapsed();
         clock->start();
-        if (gap >= 5'000'000) std::fprintf(stderr, "stall %.1f ms\n", gap / 1e6);
+        if (gap >= 5'000'000) std::fprintf(stderr, "stall %.1f ms\n", static_cast<double>(gap) / 1e6);
     });
     QObject::connect(probe, &QObject::destroyed, [clock] { delete clock; });
     probe->start(0);

@@ -61,7 +61,7 @@ class Screen {
         if (id < 0) return;
         void* at = shmat(id, nullptr, 0);
         shmctl(id, IPC_RMID, nullptr);
-        if (at == reinterpret_cast<void*>(-1)) return;
+        if (reinterpret_cast<std::intptr_t>(at) == -1) return;  // shmat's failure
         const xcb_shm_seg_t seg = xcb_generate_id(c);
         const Reply<xcb_generic_error_t> error(
             xcb_request_check(c, xcb_shm_attach_checked(c, seg, static_cast<uint32_t>(id), 0)));
