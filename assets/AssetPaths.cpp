@@ -2,6 +2,17 @@
 
 namespace slcy::assets {
 
+std::vector<std::string> ArtAtScale(int scale) {
+    std::vector<std::string> art;
+    art.reserve(kSpriteSheets.size() + kGlyphs.size() + 3);
+    for (const SheetFile& sheet : kSpriteSheets) art.push_back(AtScale(sheet.Path, scale));
+    art.push_back(WindowIconPath(scale));
+    for (const Glyph& glyph : kGlyphs) art.push_back(GlyphPath(glyph.Name, scale));
+    art.push_back(AtScale(kSplashPicture, scale));
+    art.push_back(AtScale(kInfoPicture, scale));
+    return art;
+}
+
 std::vector<std::string> AllResources() {
     std::vector<std::string> all;
     all.reserve(kArtScales.size() * (kSpriteSheets.size() + kGlyphs.size() + 3) +
@@ -10,11 +21,8 @@ std::vector<std::string> AllResources() {
         if (size != kWindowIconSize) all.push_back(IconPath(size));
     }
     for (int scale : kArtScales) {
-        for (const SheetFile& sheet : kSpriteSheets) all.push_back(AtScale(sheet.Path, scale));
-        all.push_back(WindowIconPath(scale));
-        for (const Glyph& glyph : kGlyphs) all.push_back(GlyphPath(glyph.Name, scale));
-        all.push_back(AtScale(kSplashPicture, scale));
-        all.push_back(AtScale(kInfoPicture, scale));
+        const std::vector<std::string> art = ArtAtScale(scale);
+        all.insert(all.end(), art.begin(), art.end());
     }
     for (const char* sound : kSounds) all.emplace_back(sound);
     return all;

@@ -146,6 +146,10 @@ inline const Glyph& GlyphNamed(std::string_view name) {
 // drawn from. A system whose fonts differ cannot make the same pixels.
 inline constexpr const char* kFontChecksums = "fonts.sha256";
 
+// Every picture of the art at one scale (the sheets, the window's icon, the glyphs, the two
+// pictures), in the order the windows are made with them.
+std::vector<std::string> ArtAtScale(int scale);
+
 // Every picture and sound at both scales: the files of the library slcy_assets (which defines
 // this) and of the 2x art file once it is registered, for a check that nothing went missing.
 std::vector<std::string> AllResources();

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "AssetPaths.h"
-#include "sprites.h"
+#include "art_files.h"
 
 namespace slcy {
 

@@ -1,10 +1,10 @@
 #include "sprites.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 #include "AssetPaths.h"
 #include "TwiceSizeArt.h"
+#include "art_files.h"
 #include "board_layout.h"
 
 namespace slcy {
@@ -21,14 +21,6 @@ static_assert(assets::kBoardBackground.Width == kBoardWidth &&
 static_assert(assets::kPieceSheet.Width == 12 * kCellSize &&
               assets::kPieceSheet.Height == 5 * kCellSize);
 
-// Read as the PNG it is: left to guess, Qt asks every image plug-in it has whether it knows the
-// file before it tries its own PNG reader, and so loads each of them for the rest of the run.
-QImage ReadArt(const std::string& resource) {
-    QImageReader reader(QString::fromStdString(resource), "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
 SpriteSheets::SpriteSheets(int scale) : scale_(scale) {
     for (int n = 0; n < 6; ++n)
         StoreSheet(n, ReadArt(assets::AtScale(assets::kSpriteSheets[n].Path, scale)));
@@ -43,9 +35,6 @@ void SpriteSheets::StoreSheet(int n, const QImage& image) {
         QSize(assets::kSpriteSheets[n].Width, assets::kSpriteSheets[n].Height) * scale_;
     if (image.size() == size) {
         sheets_[n] = image.convertToFormat(kSheetFormat);
-        // Qt takes a picture read from an "@2x" file for one of twice the density; the drawing
-        // copies plain pixels.
-        sheets_[n].setDevicePixelRatio(1);
         return;
     }
     sheets_[n] = QImage(size, kSheetFormat);

@@ -47,9 +47,6 @@ class SpriteSheets {
     std::array<QImage, 6> sheets_;
 };
 
-// A picture of the art (a PNG among the resources), or a null image where there is none.
-QImage ReadArt(const std::string& resource);
-
 // The scale of the art for a screen of device pixel ratio `ratio`: 2 from 1.5 on, where the art
 // at twice the size lies beside the program in `programDirectory` (it is registered then);
 // 1 otherwise.

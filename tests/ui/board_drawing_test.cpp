@@ -1,10 +1,13 @@
 // The board and the counters are copies out of the sprite sheets, put together with copy,
 // AND and OR: checked here pixel by pixel against a composition done by hand, with the art at
 // its size and at twice the size.
+#include "board_drawing.h"
+
 #include <gtest/gtest.h>
 
+#include "AssetPaths.h"
 #include "TwiceSizeArt.h"
-#include "board_drawing.h"
+#include "art_files.h"
 #include "sprites.h"
 
 namespace slcy {
@@ -168,6 +171,31 @@ TEST_F(Drawing, LevelCounterShowsTheNumberAndTheFace) {
     drawing.PaintLevel(100, false);
     EXPECT_EQ(CounterCells(drawing.levelbox, strip), (std::vector<int>{1, 0, 0}));
     EXPECT_TRUE(face_is(135));
+}
+
+// The art is read with libpng, also ahead of time on a thread of its own: every picture at both
+// scales has Qt's own reading's pixels, whichever way it came; a picture that is not there is a
+// null image, quietly; one decoded ahead and not taken goes with the decoding.
+TEST(ArtFiles, EveryPictureReadsAsQtReadsItDecodedAheadOrNot) {
+    ArtAt(2);
+    std::vector<std::string> all = assets::ArtAtScale(1);
+    for (const std::string& twice : assets::ArtAtScale(2)) all.push_back(twice);
+    auto same = [](const QImage& read, const std::string& resource) {
+        const QImage qt = QImage(QString::fromStdString(resource));
+        if (read.isNull() || qt.isNull() || read.size() != qt.size()) return false;
+        return read.convertToFormat(QImage::Format_ARGB32) ==
+               qt.convertToFormat(QImage::Format_ARGB32);
+    };
+    for (const std::string& resource : all)
+        EXPECT_TRUE(same(ReadArt(resource), resource)) << resource;
+    {
+        const ArtDecodedAhead ahead(all);
+        for (const std::string& resource : all)
+            EXPECT_TRUE(same(ReadArt(resource), resource)) << resource;
+    }
+    { const ArtDecodedAhead untaken({assets::kSplashPicture}); }
+    EXPECT_TRUE(same(ReadArt(assets::kSplashPicture), assets::kSplashPicture));
+    EXPECT_TRUE(ReadArt(":/sprites/missing.png").isNull());
 }
 
 }  // namespace
