@@ -1,36 +1,38 @@
 // Sluicery 2.4: the program's entry. The windows are made one after the other, the main
 // window first (window_registry.h), then the message loop runs until the main window closes.
-#include <csignal>
+#include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QTimer>
+#include <csignal>
+#include <memory>
+#include <thread>
 
+#include "AssetPaths.h"
 #include "CompiledArtPages.h"
 #include "Main.h"
+#include "art_files.h"
+#include "first_paint.h"
 #include "hh_funcs.h"
 #include "stall_probe.h"
 #include "window_registry.h"
 
 using namespace slcy;
 
-namespace {
-// For timing the start-up as a whole: with SLCY_QUIT_AFTER_FIRST_PAINT set, the program ends
-// as soon as the board has been painted for the first time.
-class QuitAfterFirstPaint : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        return false;
-    }
-};
-}  // namespace
-
 int main(int argc, char* argv[]) {
     // A write beyond the file-size limit (ulimit -f) would end the program by this signal;
     // ignored, the write fails with EFBIG and the player is told the file cannot be saved.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The program's few threads allocate little: one heap for all of them, rather than an
+    // arena of its own for each thread that ever allocated, keeps what was freed for reuse.
+    mallopt(M_ARENA_MAX, 1);
+    // Connecting to the window system keeps this thread busy for tens of milliseconds. What the
+    // first window needs besides is made ready on the other cores meanwhile: its art (at the
+    // usual scale; a screen that takes the art at twice the size gets that later) and the
+    // font configuration, which the first lettering would read otherwise.
+    auto art_ahead = std::make_unique<ArtDecodedAhead>(assets::ArtAtScale(1));
+    std::jthread font_configuration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sluicery"));
 
@@ -43,11 +45,12 @@ int main(int argc, char* argv[]) {
         WindowRegistry windows;
         TMainForm& main_form = windows.CreateMainWindow(program_directory);
         windows.CreateDialogs();
+        // Every window is made: what it did not take goes, and nothing is read ahead any more.
+        art_ahead.reset();
+        font_configuration.join();
         assets::ReleaseCompiledArtPages();
 
-        QuitAfterFirstPaint quit_after_first_paint;
-        if (qEnvironmentVariableIsSet("SLCY_QUIT_AFTER_FIRST_PAINT"))
-            main_form.box->installEventFilter(&quit_after_first_paint);
+        QuitAfterFirstPaintIfAsked(main_form.box);
 
         StartStallProbeIfAsked();  // its first gap is the main window's showing
         main_form.show();

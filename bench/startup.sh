@@ -3,9 +3,9 @@
 # without a compositor, under three window managers: none, openbox (with a session bus, as on a
 # desktop), and one that never answers (silent_wm: it lists _NET_REQUEST_FRAME_EXTENTS but never
 # answers it). Under each:
-#   - start-up to the first painted board (SLCY_QUIT_AFTER_FIRST_PAINT ends the program right
-#     after it), with the peak memory, beside a bare Qt window of the same size (bare_window)
-#     started alternately in the same run, and the ratio of the medians;
+#   - start-up to the first painted board (with SLCY_QUIT_AFTER_FIRST_PAINT the program reports
+#     that moment and ends), with the peak memory, beside a bare Qt window of the same size
+#     (bare_window) started alternately in the same run, and the ratio of the medians;
 #   - the longest stall of the event loop (SLCY_STALL_PROBE) while the window first shows, while
 #     each dialog first shows, and while the window is moved.
 # Then the processor time the program takes while it stands idle with a level running.
@@ -24,12 +24,15 @@ mkdir -p "$XDG_CONFIG_HOME/WumpleGames/Sluicery"
 printf '[common]\ntongue=0\n' >"$XDG_CONFIG_HOME/WumpleGames/Sluicery/V2.conf"
 export QT_QPA_PLATFORM=xcb
 
-first_paint() {  # prints "milliseconds peak-KB" of one start-up of the given program
-    local start end
+# One start-up of the given program: prints "milliseconds peak-KB", the time from its start to
+# the moment its first paint went to the X server (the program reports it), and its peak memory.
+first_paint() {
+    local start painted
     start=$(date +%s%N)
-    /usr/bin/time -f '%M' -o "$work/rss" env SLCY_QUIT_AFTER_FIRST_PAINT=1 "$1" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo "$(((end - start) / 1000000)) $(cat "$work/rss")"
+    painted=$(/usr/bin/time -f '%M' -o "$work/rss" env SLCY_QUIT_AFTER_FIRST_PAINT=1 "$1" 2>/dev/null |
+                  awk '/^first paint / {print $3}')
+    [[ -n $painted ]] || { echo "$1 reported no first paint" >&2; return 1; }
+    echo "$(((painted - start) / 1000000)) $(cat "$work/rss")"
 }
 
 median() { sort -n "$1" | awk '{ ms[NR] = $1 } END { print ms[int((NR + 1) / 2)] }'; }
