@@ -36,6 +36,7 @@ TMainForm::TMainForm(const QString& programDirectory, WindowRegistry& windows)
     InstallAccessibleInterfaces();
     BuildMainWindow(*this, *this, drawing_);
     box->Watch(&game_.Board, &game_.Language);
+    box->installEventFilter(this);
     Timer = new CountdownTimer(this);
     waves = new SoundPlayer(this);
     WebLink = QUrl(QString::fromLatin1(kMakersPage));

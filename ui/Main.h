@@ -100,9 +100,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Notes the board's first paint (StartDialogsOncePainted).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ConnectHandlers();
+    void StartDialogsOncePainted();
 
     WindowRegistry& windows_;
     SpriteSheets sheets_;
@@ -114,6 +117,8 @@ private:
     QRect last_frame_;  // the outer rectangle while the window was last on the screen
     bool exposed_ = false;
     bool placed_ = false;  // by its first showing
+    bool board_painted_ = false;
+    bool start_dialogs_due_ = false;  // the first activation, or the first showing, has come
 };
 
 }  // namespace slcy

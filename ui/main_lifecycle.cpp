@@ -53,13 +53,31 @@ void TMainForm::showEvent(QShowEvent* event) {
     exposed_ = true;
     boxPaint();
     // Where the window system activates windows late or never, the start dialogs still come.
-    QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+    StartDialogsOncePainted();
 }
 
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && FirstActivation)
+        StartDialogsOncePainted();
+}
+
+// The start dialogs stand over a board that is already on the screen: the window appears as
+// soon as it can, and the splash a moment later in front of it, not in front of an empty frame.
+void TMainForm::StartDialogsOncePainted() {
+    start_dialogs_due_ = true;
+    if (board_painted_)
         QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box && event->type() == QEvent::Paint && !board_painted_) {
+        board_painted_ = true;
+        // Queued, so that the board's pixels go to the window system first.
+        if (start_dialogs_due_)
+            QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Only the first activation acts: the splash, the language choice if none was ever made, and

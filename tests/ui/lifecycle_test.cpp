@@ -15,14 +15,15 @@
 #include <functional>
 
 #include "Infodlg.h"
-#include "dialog_script.h"
 #include "Main.h"
+#include "Splasher.h"
 #include "Tongdlg.h"
+#include "dialog_script.h"
 #include "hh_funcs.h"
 #include "progress_file.h"
 #include "settings_store.h"
-#include "texts.h"
 #include "test_levels.h"
+#include "texts.h"
 #include "window_registry.h"
 
 namespace slcy {
@@ -181,6 +182,35 @@ TEST_F(Lifecycle, TheFirstActivationStopsTheCountdownOnlyForANewPlayer) {
         }
         EXPECT_TRUE(main.Timer->isActive()) << "after the start dialogs";
     }
+}
+
+// Once shown, the window gets its start dialogs by itself, and only after its board has been
+// painted: the player sees the board first and the splash in front of it.
+TEST_F(Lifecycle, TheStartDialogsComeOverAPaintedBoard) {
+    Store("tongue", 0);
+    WindowRegistry windows;
+    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+    windows.CreateDialogs();
+    // Counts the board's paints, and notes how many there were when the splash came up.
+    struct Order : QObject {
+        QWidget* board;
+        int paints = 0;
+        int paintsBeforeTheSplash = -1;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (watched == board && event->type() == QEvent::Paint) ++paints;
+            if (watched != board && event->type() == QEvent::Show && paintsBeforeTheSplash < 0)
+                paintsBeforeTheSplash = paints;
+            return false;
+        }
+    } order;
+    order.board = main.box;
+    main.box->installEventFilter(&order);
+    windows.Splash().installEventFilter(&order);
+    DialogScript script({Dismiss});
+    main.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !main.FirstActivation; }, 5000));
+    EXPECT_EQ(script.seen, std::vector<QString>{"slcy::TSplash"});
+    EXPECT_GE(order.paintsBeforeTheSplash, 1);
 }
 
 TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
