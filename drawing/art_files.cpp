@@ -87,8 +87,10 @@ ArtDecodedAhead::ArtDecodedAhead(std::vector<std::string> resources) {
             QImage image = DecodeResource(resource);
             {
                 const std::lock_guard hold(a.lock);
-                for (auto& [name, picture] : a.pictures)
-                    if (name == resource && !picture) picture = std::move(image);
+                const auto slot =
+                    std::find_if(a.pictures.begin(), a.pictures.end(),
+                                 [&](const auto& p) { return p.first == resource && !p.second; });
+                if (slot != a.pictures.end()) slot->second = std::move(image);
             }
             a.decoded.notify_all();
         }
