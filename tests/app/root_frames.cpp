@@ -1,10 +1,9 @@
 // Watches the X screen's root window, frame after frame, for what a program draws on it by
 // inverting pixels. It paints the root window one plain colour, then reads the whole screen in
-// a loop (through shared memory where the server offers it: an entrance of a hundredth of a
-// second needs a frame every millisecond or so) until it gets SIGTERM (or the time runs out)
-// and prints, per frame that differs from the plain screen, how many pixels are exactly
-// inverted and how many of those are dots (an inverted pixel between two untouched ones, in a
-// row or a column); at the end the bounding box of every inverted pixel seen (when there was
+// a loop (through shared memory where the server offers it, a frame every millisecond or so)
+// until it gets SIGTERM (or the time runs out) and prints, per frame that differs from the
+// plain screen, how many pixels are exactly inverted and how many of those are dots (an
+// inverted pixel between two untouched ones, in a row or a column); at the end the bounding box of every inverted pixel seen (when there was
 // one), and how many pixels outside the mapped windows still differ from the plain screen.
 //
 // Usage: root_frames <ready file> [seconds]   (the ready file appears once watching begins)
