@@ -71,21 +71,14 @@ ArtDecodedAhead::ArtDecodedAhead(std::vector<std::string> resources) {
     Ahead& a = ahead();
     {
         const std::lock_guard hold(a.lock);
-        for (std::string& resource : resources)
-            a.pictures.emplace_back(std::move(resource), std::nullopt);
+        for (const std::string& resource : resources)
+            a.pictures.emplace_back(resource, std::nullopt);
     }
-    decoder_ = std::thread([&a] {
-        for (;;) {
-            std::string resource;
-            {
-                const std::lock_guard hold(a.lock);
-                const auto waiting = std::find_if(a.pictures.begin(), a.pictures.end(),
-                                                  [](const auto& p) { return !p.second; });
-                if (waiting == a.pictures.end()) return;
-                resource = waiting->first;
-            }
+    decoder_ = std::thread([&a, resources = std::move(resources)] {
+        for (const std::string& resource : resources) {
             QImage image = DecodeResource(resource);
             {
+                // A slot leaves the list only once filled, so the one for this picture is there.
                 const std::lock_guard hold(a.lock);
                 const auto slot =
                     std::find_if(a.pictures.begin(), a.pictures.end(),
