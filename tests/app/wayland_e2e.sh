@@ -36,6 +36,14 @@ printf '[common]\nMainForm="200,0,1,100,50,606,466"\n' >"$settings"
 [[ $(id -u) -ne 0 ]] || chown -R 65534:65534 "$work/config"
 
 tree() { as_session swaymsg -t get_tree; }
+# Every window the compositor maps, "width height" a line, as it maps it.
+(
+    trap - ERR  # ended with the compositor
+    as_session swaymsg -t subscribe -m '["window"]' | jq -r --unbuffered \
+        'select(.change == "new") | "\(.container.geometry.width) \(.container.geometry.height)"'
+) >"$work/mapped" &
+pids+=($!)
+mapped() { grep -cx "$1 $2" "$work/mapped" || true; }
 # "id left top focused" of the shown game window whose own size is w x h, its left top corner
 # that of its content on the screen.
 window_of() {
@@ -76,8 +84,9 @@ question_in_front() {
 # A question over the main window: a click on the main window raises the main window, and the
 # game brings the question back in front of it at once; the question then answers Esc.
 question_stays_in_front() {
-    local how=$1 main_left main_top left top after
+    local how=$1 main_left main_top left top after maps
     read -r _ main_left main_top _ < <(window_of 500 366)
+    maps=$(mapped 261 103)
     key -M ctrl -k n -m ctrl
     wait_until 10 window_of 261 103 >/dev/null || fail "$how: Ctrl+N brought no question"
     read -r _ left top _ < <(window_of 261 103)
@@ -94,6 +103,9 @@ question_stays_in_front() {
         fail "$how: $after pixels of the question differ after the click: it is not on top"
     key -k Escape
     wait_until 10 no_window_of 261 103 || fail "$how: the question did not answer Esc"
+    # Shown, then mapped anew once after the click; not again for the focus passing by.
+    maps=$(($(mapped 261 103) - maps))
+    ((maps == 2)) || fail "$how: the question was mapped $maps times, not twice"
 }
 
 quit_game() {
@@ -122,6 +134,9 @@ wait_until 10 focused "$tongue" || fail "native: the language dialog is not focu
 key -k Return  # "I speak english."
 wait_until 10 no_window_of 320 91 || fail "native: the language dialog stayed open"
 wait_until 10 window_of 500 366 >/dev/null || fail "native: no main window"
+# No click came near them: each was mapped once, and did not flicker.
+[[ $(mapped 200 150) == 1 && $(mapped 320 91) == 1 ]] ||
+    fail "native: the splash was mapped $(mapped 200 150) times, the language dialog $(mapped 320 91)"
 question_stays_in_front native
 
 # The rules float beside the game (a tiling compositor would put them behind it otherwise).

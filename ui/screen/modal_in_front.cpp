@@ -49,7 +49,7 @@ QWindow* ModalDialogBlocking(QWindow* window) {
 
 ModalDialogInFront::ModalDialogInFront() {
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
-            &ModalDialogInFront::WindowActivated);
+            &ModalDialogInFront::FocusChanged);
     if (OnX11()) qApp->installNativeEventFilter(this);
 }
 
@@ -69,11 +69,29 @@ bool ModalDialogInFront::nativeEventFilter(const QByteArray& eventType, void* me
     return false;
 }
 
+void ModalDialogInFront::FocusChanged(QWindow* now) {
+    QWindow* modal = QGuiApplication::modalWindow();
+    if (!modal)
+        modal_in_front_ = nullptr;
+    else if (now == modal)
+        modal_in_front_ = modal;
+    WindowActivated(now);
+}
+
 // Done once the window system has finished handing the focus to the clicked window, so that
-// the dialog's raise comes after the main window's.
+// the dialog's raise comes after the main window's. A dialog is mapped anew only once the
+// compositor has put it in front since it was last mapped. Until then the blocked window's
+// activation is the focus passing by: the window before the dialog closed, the dialog's own
+// new mapping unmapped it for a moment, or the activation was still on its way when the dialog
+// was shown. The dialog comes in front anyway as it maps, and mapping it anew then would only
+// make it flicker, again and again, as each unmapping hands the focus back.
 void ModalDialogInFront::WindowActivated(QWindow* window) {
     QWindow* modal = ModalDialogBlocking(window);
     if (!modal) return;
+    if (OnWayland() || OnXWayland(modal)) {
+        if (modal_in_front_ != modal) return;
+        modal_in_front_ = nullptr;
+    }
     QTimer::singleShot(0, modal, [modal] {
         if (!modal->isVisible() || QGuiApplication::modalWindow() != modal) return;
         if (OnWayland() || OnXWayland(modal)) {

@@ -10,8 +10,8 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
-
-class QWindow;
+#include <QPointer>
+#include <QWindow>
 
 namespace slcy {
 
@@ -24,7 +24,12 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
+    void FocusChanged(QWindow* now);
     void WindowActivated(QWindow* window);
+
+    // The modal dialog the compositor has put in front since it was last mapped (Wayland and
+    // XWayland).
+    QPointer<QWindow> modal_in_front_;
 };
 
 // The window the active modal dialog blocks, if `window` is one; nullptr for the dialog itself
