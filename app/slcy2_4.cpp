@@ -5,14 +5,13 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <csignal>
-#include <memory>
+#include <latch>
 #include <thread>
 
-#include "AssetPaths.h"
 #include "CompiledArtPages.h"
 #include "Main.h"
-#include "art_files.h"
 #include "first_paint.h"
 #include "hh_funcs.h"
 #include "stall_probe.h"
@@ -27,13 +26,19 @@ int main(int argc, char* argv[]) {
     // The program's few threads allocate little: one heap for all of them, rather than an
     // arena of its own for each thread that ever allocated, keeps what was freed for reuse.
     mallopt(M_ARENA_MAX, 1);
-    // Connecting to the window system keeps this thread busy for tens of milliseconds. What the
-    // first window needs besides is made ready on the other cores meanwhile: its art (at the
-    // usual scale; a screen that takes the art at twice the size gets that later) and the
-    // font configuration, which the first lettering would read otherwise.
-    auto art_ahead = std::make_unique<ArtDecodedAhead>(assets::ArtAtScale(1));
-    std::jthread font_configuration([] { FcInit(); });
+    // Connecting to the window system keeps this thread busy for tens of milliseconds; the
+    // fonts are made ready on another core meanwhile. The first lettering would otherwise read
+    // the font configuration and then list every font of the system, on this thread, just
+    // before the first paint; the list needs the application, and the main window is being
+    // built while it is made.
+    std::latch application_made(1);
+    std::jthread fonts([&application_made] {
+        FcInit();
+        application_made.wait();
+        QFontDatabase::families();
+    });
     QApplication app(argc, argv);
+    application_made.count_down();
     QApplication::setApplicationName(QStringLiteral("Sluicery"));
 
     // The program's own files lie beside it; a symbolic link to the program is followed.
@@ -45,9 +50,7 @@ int main(int argc, char* argv[]) {
         WindowRegistry windows;
         TMainForm& main_form = windows.CreateMainWindow(program_directory);
         windows.CreateDialogs();
-        // Every window is made: what it did not take goes, and nothing is read ahead any more.
-        art_ahead.reset();
-        font_configuration.join();
+        fonts.join();
         assets::ReleaseCompiledArtPages();
 
         QuitAfterFirstPaintIfAsked(main_form.box);

@@ -15,15 +15,8 @@ std::vector<std::string> ArtAtScale(int scale) {
 
 std::vector<std::string> AllResources() {
     std::vector<std::string> all;
-    all.reserve(kArtScales.size() * (kSpriteSheets.size() + kGlyphs.size() + 3) +
-                kIconSizes.size() + kSounds.size());
-    for (int size : kIconSizes) {
-        if (size != kWindowIconSize) all.push_back(IconPath(size));
-    }
-    for (int scale : kArtScales) {
-        const std::vector<std::string> art = ArtAtScale(scale);
-        all.insert(all.end(), art.begin(), art.end());
-    }
+    for (const std::string& picture : ArtAtScale(1)) all.push_back(PlainPixelsPath(picture));
+    for (std::string& picture : ArtAtScale(2)) all.push_back(std::move(picture));
     for (const char* sound : kSounds) all.emplace_back(sound);
     return all;
 }

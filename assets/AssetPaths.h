@@ -146,12 +146,20 @@ inline const Glyph& GlyphNamed(std::string_view name) {
 // drawn from. A system whose fonts differ cannot make the same pixels.
 inline constexpr const char* kFontChecksums = "fonts.sha256";
 
+// What is compiled in for a picture of the usual scale: its plain pixels (drawing/art_files.h),
+// ":/sprites/pieces.pam" for ":/sprites/pieces.png".
+inline std::string PlainPixelsPath(std::string_view png) {
+    if (png.ends_with(".png")) png.remove_suffix(4);
+    return std::string(png) + ".pam";
+}
+
 // Every picture of the art at one scale (the sheets, the window's icon, the glyphs, the two
 // pictures), in the order the windows are made with them.
 std::vector<std::string> ArtAtScale(int scale);
 
-// Every picture and sound at both scales: the files of the library slcy_assets (which defines
-// this) and of the 2x art file once it is registered, for a check that nothing went missing.
+// Every resource of the game: the files of the library slcy_assets (which defines this), the
+// plain pixels of the pictures of the usual scale and the sounds, and those of the 2x art file
+// once it is registered, the pictures at twice the size.
 std::vector<std::string> AllResources();
 
 }  // namespace slcy::assets

@@ -3,18 +3,15 @@
 #include <png.h>
 
 #include <QResource>
-#include <algorithm>
-#include <condition_variable>
-#include <mutex>
-#include <optional>
+
+#include "AssetPaths.h"
 
 namespace slcy {
 
 namespace {
 
-// libpng's own reader rather than Qt's: it needs nothing of Qt's image plug-ins (which the
-// program has not set up yet while the art is decoded ahead) and writes the pixels straight in
-// the format the drawing keeps.
+// libpng's own reader rather than Qt's: it writes the pixels straight in the format the
+// drawing keeps.
 QImage DecodePng(const QByteArray& bytes) {
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
@@ -40,61 +37,43 @@ QImage DecodeResource(const std::string& resource) {
     return DecodePng(file.uncompressedData());
 }
 
-// The pictures announced for decoding ahead; a slot stays empty until its picture is decoded.
-struct Ahead {
-    std::mutex lock;
-    std::condition_variable decoded;
-    std::vector<std::pair<std::string, std::optional<QImage>>> pictures;
-};
-Ahead& ahead() {
-    static Ahead instance;
-    return instance;
+// The plain pixels beside `resource` (written by tools/plainart): a PAM file of eight-bit RGB or
+// RGB_ALPHA rows, compiled in uncompressed. The image refers to them read-only, where they lie;
+// a null image where they are missing or not as expected.
+QImage PlainPixels(const std::string& resource) {
+    const QResource file(QString::fromStdString(assets::PlainPixelsPath(resource)));
+    if (!file.isValid() || file.compressionAlgorithm() != QResource::NoCompression) return {};
+    const QByteArrayView bytes(file.data(), file.size());
+    const qsizetype end = bytes.indexOf(QByteArrayView("\nENDHDR\n"));
+    if (!bytes.startsWith("P7\n") || end < 0) return {};
+    int width = 0, height = 0, depth = 0, maxval = 0;
+    for (qsizetype at = 0; at < end;) {
+        const qsizetype next = bytes.indexOf('\n', at);
+        const QByteArrayView line = bytes.sliced(at, next - at);
+        at = next + 1;
+        const qsizetype space = line.indexOf(' ');
+        if (space < 0) continue;
+        const QByteArrayView key = line.first(space);
+        const int value = line.sliced(space + 1).toInt();
+        if (key == "WIDTH") width = value;
+        if (key == "HEIGHT") height = value;
+        if (key == "DEPTH") depth = value;
+        if (key == "MAXVAL") maxval = value;
+    }
+    const qsizetype pixels = end + qsizetype(sizeof "\nENDHDR\n") - 1;
+    if (width <= 0 || height <= 0 || (depth != 3 && depth != 4) || maxval != 255 ||
+        (bytes.size() - pixels) / depth / width < height)
+        return {};
+    return QImage(reinterpret_cast<const uchar*>(bytes.data() + pixels), width, height,
+                  qsizetype(width) * depth,
+                  depth == 4 ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
 }
 
 }  // namespace
 
 QImage ReadArt(const std::string& resource) {
-    Ahead& a = ahead();
-    std::unique_lock hold(a.lock);
-    for (auto picture = a.pictures.begin(); picture != a.pictures.end(); ++picture) {
-        if (picture->first != resource) continue;
-        a.decoded.wait(hold, [&] { return picture->second.has_value(); });
-        QImage image = *std::move(picture->second);
-        a.pictures.erase(picture);
-        return image;
-    }
-    hold.unlock();
-    return DecodeResource(resource);
-}
-
-ArtDecodedAhead::ArtDecodedAhead(std::vector<std::string> resources) {
-    Ahead& a = ahead();
-    {
-        const std::lock_guard hold(a.lock);
-        for (const std::string& resource : resources)
-            a.pictures.emplace_back(resource, std::nullopt);
-    }
-    decoder_ = std::thread([&a, resources = std::move(resources)] {
-        for (const std::string& resource : resources) {
-            QImage image = DecodeResource(resource);
-            {
-                // A slot leaves the list only once filled, so the one for this picture is there.
-                const std::lock_guard hold(a.lock);
-                const auto slot =
-                    std::find_if(a.pictures.begin(), a.pictures.end(),
-                                 [&](const auto& p) { return p.first == resource && !p.second; });
-                if (slot != a.pictures.end()) slot->second = std::move(image);
-            }
-            a.decoded.notify_all();
-        }
-    });
-}
-
-ArtDecodedAhead::~ArtDecodedAhead() {
-    decoder_.join();
-    Ahead& a = ahead();
-    const std::lock_guard hold(a.lock);
-    a.pictures.clear();
+    QImage plain = PlainPixels(resource);
+    return plain.isNull() ? DecodeResource(resource) : plain;
 }
 
 }  // namespace slcy

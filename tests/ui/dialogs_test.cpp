@@ -21,6 +21,7 @@
 #include "Splasher.h"
 #include "Tongdlg.h"
 #include "Toslow.h"
+#include "art_files.h"
 #include "test_levels.h"
 #include "texts.h"
 #include "window_registry.h"
@@ -194,12 +195,12 @@ struct Art {
 };
 
 Art ArtFile(const std::string& resource) {
-    return {QImage(QString::fromStdString(resource)).convertToFormat(QImage::Format_ARGB32), {}};
+    return {ReadArt(resource).convertToFormat(QImage::Format_ARGB32), {}};
 }
 
 // The normal look of a button glyph, keyed by its lower-left pixel.
 Art GlyphArt(const char* name) {
-    const QImage all(QString::fromStdString(assets::GlyphPath(name)));
+    const QImage all = ReadArt(assets::GlyphPath(name));
     const assets::Glyph& glyph = assets::GlyphNamed(name);
     return {all.copy(0, 0, glyph.Width, glyph.Height).convertToFormat(QImage::Format_ARGB32),
             all.pixel(0, all.height() - 1)};
