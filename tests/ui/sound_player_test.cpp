@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QResource>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include <mutex>
 #include <thread>
 
+#include "AssetPaths.h"
 #include "sound/pulse_output.h"
 #include "sound/sound_player.h"
 
@@ -132,6 +134,17 @@ TEST(WaveImage, OnlyWholeFramesOfEightOrSixteenBitPcmArePlayable) {
         const Wave wave = Wave::FromImage(c.image);
         EXPECT_EQ(wave.samples.size(), c.samples) << c.what;
         EXPECT_EQ(wave.playable(), c.samples > 0) << c.what;
+    }
+}
+
+// The game's sounds are played from where they lie in the program, not from a copy.
+TEST(WaveImage, TheGameSoundsArePlayedInPlace) {
+    const std::array<Wave, 4> game = GameSounds();
+    for (size_t i = 0; i < game.size(); ++i) {
+        const QResource compiled(QString::fromLatin1(assets::kSounds[i]));
+        const auto* samples = reinterpret_cast<const uchar*>(game[i].samples.data());
+        EXPECT_TRUE(game[i].playable()) << i;
+        EXPECT_TRUE(samples > compiled.data() && samples < compiled.data() + compiled.size()) << i;
     }
 }
 

@@ -221,7 +221,7 @@ void PulseOutput::OnStreamState(pa_stream* stream, void* self) {
 }
 
 void PulseOutput::Write(int clip) {
-    const QByteArray& samples = clips_[clip].samples;
+    const QByteArrayView samples = clips_[clip].samples;
     if (pa_stream_write(stream_, samples.constData(), size_t(samples.size()), nullptr, 0,
                         PA_SEEK_RELATIVE) < 0) {
         Fail(pa_context_errno(context_));

@@ -1,18 +1,18 @@
 #include "sound_player.h"
 
-#include <QFile>
+#include <QResource>
 
 #include "AssetPaths.h"
 #include "pulse_output.h"
 
 namespace slcy {
 
+// The sounds are compiled in uncompressed: they are played from where they lie.
 std::array<Wave, 4> GameSounds() {
     std::array<Wave, 4> waves;
-    for (size_t i = 0; i < waves.size(); ++i) {
-        QFile file(QString::fromLatin1(assets::kSounds[i]));
-        if (file.open(QIODevice::ReadOnly)) waves[i] = Wave::FromImage(file.readAll());
-    }
+    for (size_t i = 0; i < waves.size(); ++i)
+        waves[i] =
+            Wave::FromImage(QResource(QString::fromLatin1(assets::kSounds[i])).uncompressedData());
     return waves;
 }
 

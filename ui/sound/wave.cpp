@@ -36,7 +36,8 @@ Wave Wave::FromImage(const QByteArray& image) {
         if (image.mid(at, 4) == "data") {
             qsizetype length = std::min(size, image.size() - at - 8);
             length -= length % format.bytesPerFrame();
-            wave.samples = image.mid(at + 8, length);
+            wave.image_ = image;
+            wave.samples = QByteArrayView(wave.image_).sliced(at + 8, length);
             wave.format = format;
             break;
         }

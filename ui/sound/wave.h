@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 namespace slcy {
 
@@ -18,10 +19,15 @@ struct WaveFormat {
 // refused and plays nothing; so does one that is not 8- or 16-bit PCM.
 struct Wave {
     WaveFormat format;
-    QByteArray samples;  // the "data" chunk's content, whole frames only
+    // The "data" chunk's content, whole frames only, where it lies in the image: a wave keeps
+    // its image (shared, not copied; an image compiled into the program stays where it is).
+    QByteArrayView samples;
 
     static Wave FromImage(const QByteArray& image);
     bool playable() const { return !samples.isEmpty(); }
+
+  private:
+    QByteArray image_;
 };
 
 }  // namespace slcy
