@@ -12,9 +12,10 @@ QRect SheetSquare(int column, int row) {
     return {kCellSize * column, kCellSize * row, kCellSize, kCellSize};
 }
 
-
+// In the sheets' format: three bytes a pixel, which copies and raster operations treat exactly
+// as they treat the sheets.
 QImage BlackSurface(QSize size, int scale) {
-    QImage surface(size * scale, QImage::Format_RGB32);
+    QImage surface(size * scale, QImage::Format_RGB888);
     surface.fill(Qt::black);
     return surface;
 }

@@ -176,7 +176,7 @@ TEST(MainWindowAtScale2, ShowsThe2xCompositionAndMapsClicksToCells) {
     ASSERT_EQ(window.drawing().scale(), 2);
     EXPECT_EQ(window.box->size(), QSize(500, 333));
     EXPECT_EQ(window.box->grab().toImage().convertToFormat(QImage::Format_RGB32),
-              window.drawing().box);
+              window.drawing().box.convertToFormat(QImage::Format_RGB32));
 
     QTest::mousePress(window.box, Qt::RightButton, {}, QPoint(CellLeft(2) + 35, CellTop(1) + 35));
     EXPECT_EQ(window.game().Board.Piece(2, 1), MakeTile(kEndPiece, 1));
