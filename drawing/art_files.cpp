@@ -37,8 +37,8 @@ QImage DecodeResource(const std::string& resource) {
     return DecodePng(file.uncompressedData());
 }
 
-// The plain pixels beside `resource` (written by tools/plainart): a PAM file of eight-bit RGB or
-// RGB_ALPHA rows, compiled in uncompressed. The image refers to them read-only, where they lie;
+// The plain pixels compiled in for `resource` (written by tools/plainart): a PAM file of
+// eight-bit RGB or RGB_ALPHA rows, stored uncompressed. The image refers to them read-only, where they lie;
 // a null image where they are missing or not as expected.
 QImage PlainPixels(const std::string& resource) {
     const QResource file(QString::fromStdString(assets::PlainPixelsPath(resource)));
