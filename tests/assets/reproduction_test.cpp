@@ -2,6 +2,7 @@
 // must give the same bytes, and nothing more or less.
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
@@ -63,7 +64,8 @@ TEST(Reproduction, SoundgenMakesTheCommittedSoundsByteForByte) {
 // Every generator reads its command line the same way: --help shows the usage, an option it
 // does not know is refused with the usage.
 TEST(Reproduction, GeneratorsExplainThemselves) {
-    for (const char* tool : {SLCY_ARTGEN, SLCY_SOUNDGEN, SLCY_LEVELS, SLCY_HELPPICS}) {
+    for (const char* tool :
+         {SLCY_ARTGEN, SLCY_SOUNDGEN, SLCY_LEVELS, SLCY_HELPPICS, SLCY_PLAINART}) {
         QProcess p;
         p.start(tool, {"--help"});
         ASSERT_TRUE(p.waitForFinished(10000));
@@ -74,4 +76,17 @@ TEST(Reproduction, GeneratorsExplainThemselves) {
         EXPECT_EQ(p.exitCode(), 2) << tool;
         EXPECT_TRUE(p.readAllStandardError().contains("\nUsage:")) << tool;
     }
+}
+
+// A picture the build cannot read stops it, rather than going into the program as pixels that
+// are not there.
+TEST(Reproduction, PlainartRefusesAPictureItCannotRead) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcess p;
+    p.start(SLCY_PLAINART, {"--from", dir.path(), "--out", dir.path(), "sprites/missing.png"});
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardError().contains("cannot read"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("sprites/missing.pam")));
 }
