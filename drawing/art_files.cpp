@@ -61,9 +61,10 @@ QImage PlainPixels(const std::string& resource) {
         if (key == "MAXVAL") maxval = value;
     }
     const qsizetype pixels = end + qsizetype(sizeof "\nENDHDR\n") - 1;
-    if (width <= 0 || height <= 0 || (depth != 3 && depth != 4) || maxval != 255 ||
-        (bytes.size() - pixels) / depth / width < height)
-        return {};
+    if (width <= 0 || height <= 0 || (depth != 3 && depth != 4) || maxval != 255) return {};
+    // Exactly the rows the header announces, no fewer and no more.
+    const qsizetype row = qsizetype(width) * depth;
+    if ((bytes.size() - pixels) % row != 0 || (bytes.size() - pixels) / row != height) return {};
     return QImage(reinterpret_cast<const uchar*>(bytes.data() + pixels), width, height,
                   qsizetype(width) * depth,
                   depth == 4 ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
