@@ -32,7 +32,6 @@ std::vector<CompiledFile> CompiledFiles() {
         paths.push_back(path);
     }
     for (const SheetFile& sheet : kSpriteSheets) inUse.push_back(PlainPixelsPath(sheet.Path));
-    for (const char* sound : kSounds) inUse.emplace_back(sound);
 
     std::vector<CompiledFile> files;
     for (const std::string& path : paths) {
