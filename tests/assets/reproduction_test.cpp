@@ -89,4 +89,8 @@ TEST(Reproduction, PlainartRefusesAPictureItCannotRead) {
     EXPECT_NE(p.exitCode(), 0);
     EXPECT_TRUE(p.readAllStandardError().contains("cannot read"));
     EXPECT_FALSE(QFile::exists(dir.filePath("sprites/missing.pam")));
+    // Nor does it guess a folder it was not given.
+    p.start(SLCY_PLAINART, {"--from", dir.path(), "sprites/missing.png"});
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitCode(), 2);
 }
