@@ -24,17 +24,12 @@ struct CompiledFile {
 
 // Every file compiled into the program, uncompressed, in the order of its place in memory.
 std::vector<CompiledFile> CompiledFiles() {
-    std::vector<std::string> paths;
     std::vector<std::string> inUse;
+    for (const SheetFile& sheet : kSpriteSheets) inUse.push_back(PlainPixelsPath(sheet.Path));
+    std::vector<CompiledFile> files;
     for (const std::string& path : AllResources()) {
         // The 2x art is no part of the program: registered, it lies in memory of its own.
         if (path.find("@2x.") != std::string::npos) continue;
-        paths.push_back(path);
-    }
-    for (const SheetFile& sheet : kSpriteSheets) inUse.push_back(PlainPixelsPath(sheet.Path));
-
-    std::vector<CompiledFile> files;
-    for (const std::string& path : paths) {
         const QResource resource(QString::fromStdString(path));
         if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
             continue;

@@ -38,8 +38,8 @@ QImage DecodeResource(const std::string& resource) {
 }
 
 // The plain pixels compiled in for `resource` (written by tools/plainart): a PAM file of
-// eight-bit RGB or RGB_ALPHA rows, stored uncompressed. The image refers to them read-only, where they lie;
-// a null image where they are missing or not as expected.
+// eight-bit RGB or RGB_ALPHA rows, stored uncompressed. The image refers to them read-only,
+// where they lie; a null image where they are missing or not as expected.
 QImage PlainPixels(const std::string& resource) {
     const QResource file(QString::fromStdString(assets::PlainPixelsPath(resource)));
     if (!file.isValid() || file.compressionAlgorithm() != QResource::NoCompression) return {};
@@ -65,8 +65,7 @@ QImage PlainPixels(const std::string& resource) {
     // Exactly the rows the header announces, no fewer and no more.
     const qsizetype row = qsizetype(width) * depth;
     if ((bytes.size() - pixels) % row != 0 || (bytes.size() - pixels) / row != height) return {};
-    return QImage(reinterpret_cast<const uchar*>(bytes.data() + pixels), width, height,
-                  qsizetype(width) * depth,
+    return QImage(reinterpret_cast<const uchar*>(bytes.data() + pixels), width, height, row,
                   depth == 4 ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
 }
 
