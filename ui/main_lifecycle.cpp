@@ -74,6 +74,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box && event->type() == QEvent::Paint && !board_painted_) {
         board_painted_ = true;
         // Queued, so that the board's pixels go to the window system first.
+        QMetaObject::invokeMethod(waves, &SoundPlayer::Open, Qt::QueuedConnection);
         if (start_dialogs_due_)
             QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
     }

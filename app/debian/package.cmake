@@ -32,8 +32,9 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
-# What the program loads at run time without linking it: Qt's platform plugin, and the fonts
-# its windows ask for ("Liberation Sans"). The pictures are all PNG, which the program reads
+# What the program loads at run time without linking it: Qt's platform plugin, the sound
+# server's client library (loaded by the sound output), and the fonts its windows ask for
+# ("Liberation Sans"). The pictures are all PNG, which the program reads
 # with libpng (linked). A plugin that comes in a package the program links anyway is already
 # among the computed dependencies.
 function(slcy_package_of file out)
@@ -55,6 +56,15 @@ if(TARGET Qt6::QXcbIntegrationPlugin)
     slcy_package_of(${gui_library} gui_package)
     if(plugin_package AND NOT plugin_package STREQUAL gui_package)
         list(APPEND slcy_runtime_depends ${plugin_package})
+    endif()
+endif()
+# The package of the library itself, not of the development link to it.
+find_library(slcy_pulse_library pulse)
+if(slcy_pulse_library)
+    file(REAL_PATH ${slcy_pulse_library} pulse_library_file)
+    slcy_package_of(${pulse_library_file} pulse_package)
+    if(pulse_package)
+        list(APPEND slcy_runtime_depends ${pulse_package})
     endif()
 endif()
 list(JOIN slcy_runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)

@@ -1,11 +1,8 @@
 #include "pulse_output.h"
 
-#include <pulse/context.h>
-#include <pulse/error.h>
-#include <pulse/mainloop.h>
-#include <pulse/stream.h>
-
 #include <algorithm>
+
+#include "pulse_library.h"
 
 namespace slcy {
 
@@ -45,16 +42,14 @@ pa_sample_spec SpecOf(const Wave& wave) {
 }  // namespace
 
 PulseOutput::PulseOutput(std::span<const Wave> clips, Listener listener)
-    : clips_(clips), listener_(std::move(listener)), loop_(pa_mainloop_new()) {
-    if (loop_) thread_ = std::thread(&PulseOutput::Run, this);
-}
+    : clips_(clips), listener_(std::move(listener)), thread_(&PulseOutput::Run, this) {}
 
 PulseOutput::~PulseOutput() {
-    if (!loop_) return;
     quit_.store(true);
-    pa_mainloop_wakeup(loop_);
+    if (pa_mainloop* const loop = loop_.load()) lib_->pa_mainloop_wakeup(loop);
     thread_.join();
-    pa_mainloop_free(loop_);
+    // Read again: the thread may have made its loop after the wake-up was due, and seen quit_.
+    if (pa_mainloop* const loop = loop_.load()) lib_->pa_mainloop_free(loop);
 }
 
 void PulseOutput::Play(int clip) {
@@ -67,20 +62,26 @@ void PulseOutput::Stop() {
 }
 
 void PulseOutput::Request(int clip) {
-    if (!loop_) return;
     ++requests_made_;
-    request_.store(requests_made_ << 8 | std::uint32_t(clip + 1), std::memory_order_release);
-    pa_mainloop_wakeup(loop_);
+    request_.store(requests_made_ << 8 | std::uint32_t(clip + 1));
+    // Without a loop yet, the output thread serves the request once it has made its loop.
+    if (pa_mainloop* const loop = loop_.load()) lib_->pa_mainloop_wakeup(loop);
 }
 
 // --- The output thread ----------------------------------------------------------------------
 
 void PulseOutput::Run() {
+    lib_ = PulseLibrary::Get();
+    pa_mainloop* const loop = lib_ ? lib_->pa_mainloop_new() : nullptr;
+    if (!loop) return;  // silence
+    // Published after the library: a thread that sees the loop may call the library.
+    loop_.store(loop);
     Connect();
+    ServeRequest();  // one made while the library was loading, which woke no loop
     // A wake-up from Request ends the wait of the current iteration, so every request is
     // served as soon as it is made; the server's replies are handled in the same loop.
     while (!quit_.load()) {
-        if (pa_mainloop_iterate(loop_, 1, nullptr) < 0) {
+        if (lib_->pa_mainloop_iterate(loop, 1, nullptr) < 0) {
             // The loop's poll failed. Whatever the connection was waiting for may never come:
             // start again from nothing, and connect anew at the next request.
             ReleaseContext();
@@ -97,7 +98,7 @@ void PulseOutput::Run() {
 }
 
 void PulseOutput::ServeRequest() {
-    const std::uint32_t request = request_.load(std::memory_order_acquire);
+    const std::uint32_t request = request_.load();
     if (request == request_served_) return;
     request_served_ = request;
     if (stream_playing_) DropStream();  // a new sound, or a stop, ends the one playing
@@ -112,18 +113,18 @@ void PulseOutput::StartWanted() {
     // Waits for the connection (OnContextState) or for the stream being made (OnStreamState).
     // Making another stream meanwhile would leave one on the server: libpulse cannot take
     // back a stream the server has not confirmed yet.
-    if (!context_ || pa_context_get_state(context_) != PA_CONTEXT_READY || stream_) return;
+    if (!context_ || lib_->pa_context_get_state(context_) != PA_CONTEXT_READY || stream_) return;
     if (std::chrono::steady_clock::now() - wanted_since_ < kStaleRequest) Start(wanted_clip_);
     else wanted_clip_ = -1;
 }
 
 void PulseOutput::Connect() {
-    context_ = pa_context_new(pa_mainloop_get_api(loop_), "Sluicery");
+    context_ = lib_->pa_context_new(lib_->pa_mainloop_get_api(loop_.load()), "Sluicery");
     if (!context_) return;
-    pa_context_set_state_callback(context_, &PulseOutput::OnContextState, this);
+    lib_->pa_context_set_state_callback(context_, &PulseOutput::OnContextState, this);
     // The game never starts a sound server of its own: that is the desktop's to do, and
     // starting one would keep the first request waiting.
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+    if (lib_->pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
         ReleaseContext();
 }
 
@@ -134,15 +135,15 @@ void PulseOutput::ReleaseContext() {
     wanted_clip_ = -1;
     context_lost_ = false;
     if (!context_) return;
-    pa_context_set_state_callback(context_, nullptr, nullptr);
-    pa_context_disconnect(context_);
-    pa_context_unref(context_);
+    lib_->pa_context_set_state_callback(context_, nullptr, nullptr);
+    lib_->pa_context_disconnect(context_);
+    lib_->pa_context_unref(context_);
     context_ = nullptr;
 }
 
 void PulseOutput::OnContextState(pa_context* context, void* self) {
     auto* output = static_cast<PulseOutput*>(self);
-    switch (pa_context_get_state(context)) {
+    switch (output->lib_->pa_context_get_state(context)) {
         case PA_CONTEXT_READY:
             output->StartWanted();
             break;
@@ -163,20 +164,20 @@ void PulseOutput::Start(int clip) {
         return;
     }
     const pa_sample_spec spec = SpecOf(wave);
-    stream_ = pa_stream_new(context_, "sound", &spec, nullptr);
+    stream_ = lib_->pa_stream_new(context_, "sound", &spec, nullptr);
     if (!stream_) {
         wanted_clip_ = -1;
-        Fail(pa_context_errno(context_));
+        Fail(lib_->pa_context_errno(context_));
         return;
     }
-    pa_stream_set_state_callback(stream_, &PulseOutput::OnStreamState, this);
+    lib_->pa_stream_set_state_callback(stream_, &PulseOutput::OnStreamState, this);
     // The server's own buffer sizes: they leave it free to take back what it had mixed ahead,
     // so that a clip written whole and started at once is heard at once.
     const pa_buffer_attr* server_sizes = nullptr;
-    if (pa_stream_connect_playback(stream_, nullptr, server_sizes, PA_STREAM_NOFLAGS, nullptr,
-                                   nullptr) < 0) {
+    if (lib_->pa_stream_connect_playback(stream_, nullptr, server_sizes, PA_STREAM_NOFLAGS, nullptr,
+                                         nullptr) < 0) {
         wanted_clip_ = -1;
-        Fail(pa_context_errno(context_));
+        Fail(lib_->pa_context_errno(context_));
         DropStream();
     }
 }
@@ -184,7 +185,7 @@ void PulseOutput::Start(int clip) {
 void PulseOutput::OnStreamState(pa_stream* stream, void* self) {
     auto* output = static_cast<PulseOutput*>(self);
     if (stream != output->stream_) return;
-    switch (pa_stream_get_state(stream)) {
+    switch (output->lib_->pa_stream_get_state(stream)) {
         case PA_STREAM_READY: {
             // The clip asked for last, which may not be the one the stream was made for.
             const int clip = output->wanted_clip_;
@@ -192,7 +193,8 @@ void PulseOutput::OnStreamState(pa_stream* stream, void* self) {
                                kStaleRequest;
             if (clip >= 0 && fresh) {
                 const pa_sample_spec spec = SpecOf(output->clips_[clip]);
-                if (pa_sample_spec_equal(pa_stream_get_sample_spec(stream), &spec)) {
+                if (output->lib_->pa_sample_spec_equal(
+                        output->lib_->pa_stream_get_sample_spec(stream), &spec)) {
                     output->wanted_clip_ = -1;
                     output->Write(clip);
                     break;
@@ -206,7 +208,7 @@ void PulseOutput::OnStreamState(pa_stream* stream, void* self) {
             break;
         }
         case PA_STREAM_FAILED: {
-            const int error = pa_context_errno(output->context_);
+            const int error = output->lib_->pa_context_errno(output->context_);
             // The server may still make a stream it did not confirm in time; only closing the
             // connection makes it forget that stream.
             if (error == PA_ERR_TIMEOUT) output->context_lost_ = true;
@@ -222,19 +224,19 @@ void PulseOutput::OnStreamState(pa_stream* stream, void* self) {
 
 void PulseOutput::Write(int clip) {
     const QByteArrayView samples = clips_[clip].samples;
-    if (pa_stream_write(stream_, samples.constData(), size_t(samples.size()), nullptr, 0,
-                        PA_SEEK_RELATIVE) < 0) {
-        Fail(pa_context_errno(context_));
+    if (lib_->pa_stream_write(stream_, samples.constData(), size_t(samples.size()), nullptr, 0,
+                              PA_SEEK_RELATIVE) < 0) {
+        Fail(lib_->pa_context_errno(context_));
         stream_done_ = true;
         return;
     }
     stream_playing_ = true;
     // The clip may be shorter than what the server waits for before it starts a stream:
     // start it now. Draining ends the stream when the clip is over.
-    if (pa_operation* trigger = pa_stream_trigger(stream_, nullptr, nullptr))
-        pa_operation_unref(trigger);
-    if (pa_operation* drain = pa_stream_drain(stream_, &PulseOutput::OnDrained, this))
-        pa_operation_unref(drain);
+    if (pa_operation* trigger = lib_->pa_stream_trigger(stream_, nullptr, nullptr))
+        lib_->pa_operation_unref(trigger);
+    if (pa_operation* drain = lib_->pa_stream_drain(stream_, &PulseOutput::OnDrained, this))
+        lib_->pa_operation_unref(drain);
     if (listener_.started) listener_.started(clip);
 }
 
@@ -249,16 +251,16 @@ void PulseOutput::DropStream() {
     stream_done_ = false;
     stream_playing_ = false;
     if (!stream_) return;
-    pa_stream_set_state_callback(stream_, nullptr, nullptr);
-    pa_stream_disconnect(stream_);
-    pa_stream_unref(stream_);
+    lib_->pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    lib_->pa_stream_disconnect(stream_);
+    lib_->pa_stream_unref(stream_);
     stream_ = nullptr;
 }
 
 void PulseOutput::Fail(int error) {
     if (failure_reported_ || !RefusesTheClip(error)) return;
     failure_reported_ = true;
-    if (listener_.failed) listener_.failed(pa_strerror(error));
+    if (listener_.failed) listener_.failed(lib_->pa_strerror(error));
 }
 
 }  // namespace slcy

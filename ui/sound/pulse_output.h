@@ -27,6 +27,8 @@ struct pa_stream;
 
 namespace slcy {
 
+struct PulseLibrary;
+
 class PulseOutput {
 public:
     struct Listener {
@@ -64,7 +66,10 @@ private:
 
     const std::span<const Wave> clips_;
     const Listener listener_;
-    pa_mainloop* const loop_;
+    // Set by the output thread once it has loaded the library and made its loop; until then,
+    // and for good where either failed, the requests wait unserved and no sound is heard.
+    const PulseLibrary* lib_ = nullptr;
+    std::atomic<pa_mainloop*> loop_{nullptr};  // published after lib_
 
     // The newest request, written by the requesting thread and read by the output thread:
     // a count of requests (upper bits) and the clip + 1 (lowest byte; 0: stop). Only the

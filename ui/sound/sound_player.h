@@ -20,12 +20,17 @@ std::array<Wave, 4> GameSounds();
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
-    // The connection to the sound server is made at once, on the player's own thread, so that
-    // the first sound is as quick as the others.
     explicit SoundPlayer(QObject* parent = nullptr);
     ~SoundPlayer() override;
 
-    // n = 1..4: water changed, level solved, dry piece clicked, time out. Returns at once.
+    // Makes the output, which loads the sound library and connects to the sound server on a
+    // thread of its own, so that the first sound is as quick as the others. The game opens
+    // it once its window is on the screen: done beside the first paint, the loading would
+    // slow that paint down.
+    void Open();
+
+    // n = 1..4: water changed, level solved, dry piece clicked, time out. Returns at once;
+    // before Open, nothing is heard.
     void Play(int n);
     void Stop();
 
@@ -36,7 +41,8 @@ signals:
 
 private:
     const std::array<Wave, 4> waves_;
-    std::unique_ptr<PulseOutput> output_;  // last: its thread ends before the waves go
+    std::unique_ptr<PulseOutput>
+        output_;  // last: its thread ends before the waves go; null until opened
 };
 
 }  // namespace slcy
