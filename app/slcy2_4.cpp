@@ -49,14 +49,21 @@ int main(int argc, char* argv[]) {
     {
         WindowRegistry windows;
         TMainForm& main_form = windows.CreateMainWindow(program_directory);
-        windows.CreateDialogs();
         fonts.join();
-        assets::ReleaseCompiledArtPages();
-
         QuitAfterFirstPaintIfAsked(main_form.box);
 
         StartStallProbeIfAsked();  // its first gap is the main window's showing
         main_form.show();
+        // The dialogs are made while the window system maps the main window, which the first
+        // paint waits for in any case; the first thing the loop does, before any input and
+        // before the start dialogs, which come after the first paint.
+        QMetaObject::invokeMethod(
+            &app,
+            [&windows] {
+                windows.CreateDialogs();
+                assets::ReleaseCompiledArtPages();
+            },
+            Qt::QueuedConnection);
         status = QApplication::exec();
     }
     HelpUnitsFinalise();
