@@ -74,7 +74,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box && event->type() == QEvent::Paint && !board_painted_) {
         board_painted_ = true;
         // Queued, so that the board's pixels go to the window system first.
-        QMetaObject::invokeMethod(waves, &SoundPlayer::Open, Qt::QueuedConnection);
         if (start_dialogs_due_)
             QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
     }
@@ -93,6 +92,9 @@ void TMainForm::FormActivate() {
     windows_.Splash().exec();
     if (game_.Language == kLanguageNeverChosen) windows_.TongueDlg().Execute();
     ApplyLanguage();
+    // No move comes before the start dialogs have gone; loaded beside the showing of the main
+    // window or of the splash, the sound library would make either appear later.
+    waves->Open();
 }
 
 void TMainForm::moveEvent(QMoveEvent* event) {

@@ -25,8 +25,7 @@ public:
 
     // Makes the output, which loads the sound library and connects to the sound server on a
     // thread of its own, so that the first sound is as quick as the others. The game opens
-    // it once its window is on the screen: done beside the first paint, the loading would
-    // slow that paint down.
+    // it once its start dialogs have gone.
     void Open();
 
     // n = 1..4: water changed, level solved, dry piece clicked, time out. Returns at once;
