@@ -10,6 +10,7 @@
 #   click_cell NAME COLUMN ROW [BUTTON]  clicks a board cell, noting "NAME time" in $work/events
 #   click_at X Y                    clicks a point of the main window (no sound expected)
 #   stop_recording                 ends the recording
+#   start_recording FILE           records anew, into FILE
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/private-xserver.sh"
 source "$here/private-pulseaudio.sh"
@@ -31,10 +32,7 @@ start_listened_game() {
     printf '[common]\ntongue=0\nsound=1\nlevel=%s\n' "$level" \
         >"$XDG_CONFIG_HOME/WumpleGames/Sluicery/V2.conf"
 
-    parec -d out.monitor --raw --format=s16le --channels=1 --rate=44100 --latency-msec=10 \
-        >"$work/rec.raw" &
-    recorder=$!
-    pids+=("$recorder")
+    start_recording "$work/rec.raw"
     : >"$work/events"
 
     "$program_dir/slcy2_4" >"$work/game.log" 2>&1 &
@@ -44,6 +42,13 @@ start_listened_game() {
     xdotool mousemove --window "$splash" 100 75 click 1
     main=$(window_of_size 500 366 10) || { echo "no main window" >&2; return 1; }
     wait_until 5 no_window_of_size 200 150 || { echo "the splash window stayed" >&2; return 1; }
+}
+
+# Records the sound server's output into FILE (the recorder's pid in `recorder`).
+start_recording() {
+    parec -d out.monitor --raw --format=s16le --channels=1 --rate=44100 --latency-msec=10 >"$1" &
+    recorder=$!
+    pids+=("$recorder")
 }
 
 now() { date +%s.%N; }

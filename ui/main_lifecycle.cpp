@@ -92,9 +92,6 @@ void TMainForm::FormActivate() {
     windows_.Splash().exec();
     if (game_.Language == kLanguageNeverChosen) windows_.TongueDlg().Execute();
     ApplyLanguage();
-    // No move comes before the start dialogs have gone; loaded beside the showing of the main
-    // window or of the splash, the sound library would make either appear later.
-    waves->Open();
 }
 
 void TMainForm::moveEvent(QMoveEvent* event) {

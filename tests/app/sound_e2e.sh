@@ -10,6 +10,7 @@
 #   button goes up while it plays; with the button up, a refusal and a turn are silent;
 #   with the button down again, the refusal is heard again;
 #   the bend at (6,8) turned right solves the level: water, cut off by the fanfare.
+# Then a start on level 500, whose first flood is heard at once, behind the splash.
 # The bounds are generous (half a second): the benchmark measures how quick the sounds are.
 # Usage: sound_e2e.sh <program directory>
 set -euo pipefail
@@ -97,3 +98,19 @@ awk -v a="$water_start" -v b="$water_end" -v c="$fanfare_start" \
     fail "the solving move was not heard as water cut off by the fanfare: water $water_start-$water_end, fanfare from $fanfare_start"
 echo "water, refusal, silence with the sound button up (but not for a sound already playing)," \
     "and water then fanfare: all heard as expected"
+
+# The sound output is ready by the time the first level floods, while the window is still coming.
+kill "$game"
+wait "$game" 2>/dev/null || true
+printf '[common]\ntongue=0\nsound=1\nlevel=500\n' >"$XDG_CONFIG_HOME/WumpleGames/Sluicery/V2.conf"
+start_recording "$work/start.raw"
+"$program_dir/slcy2_4" >>"$work/game.log" 2>&1 &
+game=$!
+pids+=("$game")
+for _ in $(seq 50); do
+    [[ -n $("$python" "$probe" segments "$work/start.raw") ]] && break
+    sleep 0.1
+done
+[[ -n $("$python" "$probe" segments "$work/start.raw") ]] ||
+    fail "the water at the start of level 500 was not heard"
+echo "the water at the start of a level is heard as the game starts"

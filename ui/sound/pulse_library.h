@@ -1,8 +1,9 @@
-// The sound server's client library (libpulse), loaded by the sound output's thread when the
-// game makes its first output rather than by the system when the program starts. Linked, it
-// and the twelve codec and helper libraries it brings with it would be mapped and relocated
-// before the first line of the program runs: three milliseconds of every start-up, spent
-// before the first window. Loaded here, on another thread, long before the first sound.
+// The sound server's client library (libpulse), loaded by the sound output's own thread
+// rather than by the system when the program starts. Linked, it and the twelve codec and
+// helper libraries it brings with it would be mapped and relocated before the first line of
+// the program runs: three milliseconds of every start-up, before the first window. The
+// output's thread loads it while the main window is being built, in time for the first
+// level's sound.
 #pragma once
 
 #include <pulse/context.h>

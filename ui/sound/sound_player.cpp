@@ -16,11 +16,7 @@ std::array<Wave, 4> GameSounds() {
     return waves;
 }
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), waves_(GameSounds()) {}
-
-SoundPlayer::~SoundPlayer() = default;
-
-void SoundPlayer::Open() {
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), waves_(GameSounds()) {
     // The output calls back on its own thread, and reports a refusal once; the signal is sent
     // from this object's thread.
     PulseOutput::Listener listener;
@@ -32,12 +28,14 @@ void SoundPlayer::Open() {
     output_ = std::make_unique<PulseOutput>(waves_, std::move(listener));
 }
 
+SoundPlayer::~SoundPlayer() = default;
+
 void SoundPlayer::Stop() {
-    if (output_) output_->Stop();
+    output_->Stop();
 }
 
 void SoundPlayer::Play(int n) {
-    if (output_ && n >= 1 && n <= 4) output_->Play(n - 1);
+    if (n >= 1 && n <= 4) output_->Play(n - 1);
 }
 
 }  // namespace slcy

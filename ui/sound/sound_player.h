@@ -20,16 +20,12 @@ std::array<Wave, 4> GameSounds();
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
+    // The connection to the sound server is made at once, on the player's own thread, so that
+    // the first sound is as quick as the others.
     explicit SoundPlayer(QObject* parent = nullptr);
     ~SoundPlayer() override;
 
-    // Makes the output, which loads the sound library and connects to the sound server on a
-    // thread of its own, so that the first sound is as quick as the others. The game opens
-    // it once its start dialogs have gone.
-    void Open();
-
-    // n = 1..4: water changed, level solved, dry piece clicked, time out. Returns at once;
-    // before Open, nothing is heard.
+    // n = 1..4: water changed, level solved, dry piece clicked, time out. Returns at once.
     void Play(int n);
     void Stop();
 
@@ -40,8 +36,7 @@ signals:
 
 private:
     const std::array<Wave, 4> waves_;
-    std::unique_ptr<PulseOutput>
-        output_;  // last: its thread ends before the waves go; null until opened
+    std::unique_ptr<PulseOutput> output_;  // last: its thread ends before the waves go
 };
 
 }  // namespace slcy
