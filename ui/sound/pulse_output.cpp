@@ -64,7 +64,8 @@ void PulseOutput::Stop() {
 void PulseOutput::Request(int clip) {
     ++requests_made_;
     request_.store(requests_made_ << 8 | std::uint32_t(clip + 1));
-    // Without a loop yet, the output thread serves the request once it has made its loop.
+    // Without a loop yet, the output thread serves the request after its first wait, which the
+    // connection it makes ends.
     if (pa_mainloop* const loop = loop_.load()) lib_->pa_mainloop_wakeup(loop);
 }
 
@@ -77,7 +78,6 @@ void PulseOutput::Run() {
     // Published after the library: a thread that sees the loop may call the library.
     loop_.store(loop);
     Connect();
-    ServeRequest();  // one made while the library was loading, which woke no loop
     // A wake-up from Request ends the wait of the current iteration, so every request is
     // served as soon as it is made; the server's replies are handled in the same loop.
     while (!quit_.load()) {
