@@ -1,5 +1,5 @@
 // The sound server's client library (libpulse), loaded by the sound output's own thread
-// rather than by the system when the program starts. Linked, it and the twelve codec and
+// rather than by the system when the program starts. Linked, it and the eleven codec and
 // helper libraries it brings with it would be mapped and relocated before the first line of
 // the program runs: three milliseconds of every start-up, before the first window. The
 // output's thread loads it while the main window is being built, in time for the first
