@@ -55,8 +55,8 @@ int main(int argc, char* argv[]) {
         StartStallProbeIfAsked();  // its first gap is the main window's showing
         main_form.show();
         // The dialogs are made while the window system maps the main window, which the first
-        // paint waits for in any case; the first thing the loop does, before any input and
-        // before the start dialogs, which come after the first paint.
+        // paint waits for in any case. Queued, they are the loop's first work, before any
+        // input; the start dialogs come only after the first paint.
         QMetaObject::invokeMethod(
             &app,
             [&windows] {

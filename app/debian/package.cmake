@@ -34,9 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 # What the program loads at run time without linking it: Qt's platform plugin, the sound
 # server's client library (loaded by the sound output), and the fonts its windows ask for
-# ("Liberation Sans"). The pictures are all PNG, which the program reads
-# with libpng (linked). A plugin that comes in a package the program links anyway is already
-# among the computed dependencies.
+# ("Liberation Sans"). The pictures are all PNG, which the program reads with libpng (linked).
+# A plugin that comes in a package the program links anyway is already among the computed
+# dependencies.
 function(slcy_package_of file out)
     execute_process(COMMAND dpkg-query -S ${file} OUTPUT_VARIABLE owner ERROR_QUIET
                     RESULT_VARIABLE failed)

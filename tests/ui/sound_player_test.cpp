@@ -3,8 +3,6 @@
 // output device, a server that goes away, stalls or stops answering, a stream killed, requests
 // faster than the server answers, a format the server refuses) is silent or reported once,
 // never a hang, and leaves nothing behind on the server.
-#include "sound/sound_player.h"
-
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -24,6 +22,7 @@
 #include "AssetPaths.h"
 #include "sound/pulse_library.h"
 #include "sound/pulse_output.h"
+#include "sound/sound_player.h"
 
 namespace slcy {
 namespace {
