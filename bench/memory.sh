@@ -3,7 +3,8 @@
 # way: resident memory 1.5 s after start, by kind of mapping (/proc/PID/smaps), the median of
 # several starts, on a private Xvfb with openbox and a session bus, for a player who has chosen
 # a language before (no language dialog).
-# Usage: bench/memory.sh <program directory>   (RUNS=n for more or fewer starts)
+# Usage: bench/memory.sh <program directory>   (RUNS=n for more or fewer starts; SETTLE=s to
+# measure s seconds after start instead: 4 is after the splash, once the sound is connected)
 set -euo pipefail
 
 # A desktop has a session bus, and Qt talks to it at start (accessibility, the theme): so do
@@ -14,6 +15,7 @@ fi
 
 directory=$1
 runs=${RUNS:-5}
+settle=${SETTLE:-1.5}
 source "$(dirname "$0")/../scripts/private-xserver.sh"
 start_scratch_area
 start_private_xserver
@@ -41,13 +43,14 @@ resident_by_kind() {
         END { for (k in kb) print k, kb[k] }' "/proc/$1/smaps"
 }
 
-# One start of the program: its resident memory by kind 1.5 s later, appended to `file`.
+# One start of the program: its resident memory by kind `settle` seconds later, appended to
+# `file`.
 measure() {
     local program=$1 file=$2 pid
     "$program" >/dev/null 2>&1 &
     pid=$!
     pids+=("$pid")
-    sleep 1.5
+    sleep "$settle"
     resident_by_kind "$pid" "$(readlink -f "$program")" >>"$file"
     kill "$pid"
     wait "$pid" 2>/dev/null || true

@@ -65,6 +65,11 @@ void TMainForm::ConnectHandlers() {
     connect(sUpBtn, &QToolButton::clicked, this, &TMainForm::sUpBtnClick);
     connect(sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
+    // Sound turned on: ready for the next sound (the stored setting only, read at start, waits
+    // for the start dialogs to be over).
+    connect(SoundBtn, &QToolButton::clicked, waves, [this](bool on) {
+        if (on) waves->Open();
+    });
     // A sound the system refuses is reported as the system words it (once: the player says
     // that is enough), captioned with the program's name; the game goes on, its countdown
     // held while the box interrupts it.

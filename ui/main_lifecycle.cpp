@@ -92,6 +92,10 @@ void TMainForm::FormActivate() {
     windows_.Splash().exec();
     if (game_.Language == kLanguageNeverChosen) windows_.TongueDlg().Execute();
     ApplyLanguage();
+    // Ready for the first move's sound; opened earlier, the sound library would be loaded while
+    // the window and the splash are being shown, and slow them. The water of a level that
+    // floods at the start opens the sound at once, and is heard at once.
+    if (SoundBtn->isChecked()) waves->Open();
 }
 
 void TMainForm::moveEvent(QMoveEvent* event) {

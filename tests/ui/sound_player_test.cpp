@@ -65,14 +65,16 @@ public:
     // A server that stops answering, and goes on where it stopped.
     void Pause() { ::kill(pid_t(process_.processId()), SIGSTOP); }
     void Continue() { ::kill(pid_t(process_.processId()), SIGCONT); }
-    // The streams that play on the server (every client's: the test's outputs are the only
-    // clients).
-    static QStringList Inputs() {
+    // What the server has of a kind ("clients", "sink-inputs"), one line each.
+    static QStringList Listed(const QString& kind) {
         QProcess pactl;
-        pactl.start("pactl", {"list", "short", "sink-inputs"});
+        pactl.start("pactl", {"list", "short", kind});
         pactl.waitForFinished();
         return QString::fromLocal8Bit(pactl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
+    // The streams that play on the server (every client's: the test's outputs are the only
+    // clients).
+    static QStringList Inputs() { return Listed("sink-inputs"); }
     // Waits until every sound has ended and its stream is gone (or ten seconds have passed).
     static bool NothingLeft() {
         return QTest::qWaitFor([] { return Inputs().isEmpty(); }, 10000);
@@ -209,6 +211,25 @@ protected:
         return ::testing::AssertionFailure() << "clip " << clip << " did not start";
     }
 };
+
+// An output not yet opened neither loads the sound library nor connects, even when told to be
+// quiet: a starting program does not share its time with it.
+TEST_F(SoundFailures, AnOutputConnectsOnlyOnceOpenedOrAskedForASound) {
+    ASSERT_TRUE(server.Start());
+    // pactl is a client while it lists them.
+    auto clients = [] { return PrivateSoundServer::Listed("clients").size() - 1; };
+    PulseOutput opened(game, reports.listener());
+    PulseOutput asked(game, reports.listener());
+    opened.Stop();
+    asked.Stop();
+    QTest::qWait(300);
+    EXPECT_EQ(clients(), 0);
+    opened.Open();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clients() == 1; }, 5000));
+    EXPECT_TRUE(reports.started().empty());
+    EXPECT_TRUE(PlayAndWait(asked, 1));
+    EXPECT_EQ(clients(), 2);
+}
 
 // A request the server cannot take, then one it can.
 TEST_F(SoundFailures, NoServerAtStartIsSilentAndAServerThatComesLaterIsHeard) {

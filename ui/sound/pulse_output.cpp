@@ -46,15 +46,23 @@ PulseOutput::PulseOutput(std::span<const Wave> clips, Listener listener)
 
 PulseOutput::~PulseOutput() {
     quit_.store(true);
+    Open();  // an output never opened ends its wait and sees quit_
     if (pa_mainloop* const loop = loop_.load()) lib_->pa_mainloop_wakeup(loop);
     thread_.join();
     // Read again: the thread may have made its loop after the wake-up was due, and seen quit_.
     if (pa_mainloop* const loop = loop_.load()) lib_->pa_mainloop_free(loop);
 }
 
+void PulseOutput::Open() {
+    if (opened_.exchange(true)) return;
+    opened_.notify_one();
+}
+
 void PulseOutput::Play(int clip) {
     // The clip travels in a byte of the request.
-    if (clip >= 0 && clip < int(clips_.size()) && clip < 0xff) Request(clip);
+    if (clip < 0 || clip >= int(clips_.size()) || clip >= 0xff) return;
+    Request(clip);
+    Open();
 }
 
 void PulseOutput::Stop() {
@@ -72,6 +80,8 @@ void PulseOutput::Request(int clip) {
 // --- The output thread ----------------------------------------------------------------------
 
 void PulseOutput::Run() {
+    opened_.wait(false);
+    if (quit_.load()) return;
     lib_ = PulseLibrary::Get();
     pa_mainloop* const loop = lib_ ? lib_->pa_mainloop_new() : nullptr;
     if (!loop) return;  // silence

@@ -10,6 +10,9 @@
 // A missing server, one that goes away, stalls past libpulse's reply timeout or has no output
 // device means silence, never a wait and never a message; a server that comes back is found
 // again at the next request.
+//
+// The output loads the sound library and connects only once it is opened, by Open or by the
+// first sound, so that a program that is starting does not share its processor time with it.
 #pragma once
 
 #include <atomic>
@@ -46,7 +49,8 @@ public:
     PulseOutput& operator=(const PulseOutput&) = delete;
 
     // From one thread (the user-interface thread); each returns at once and allocates nothing.
-    void Play(int clip);  // clip = index into `clips`; stops the sound playing
+    void Open();          // loads the library and connects, ready for the first sound
+    void Play(int clip);  // clip = index into `clips`; stops the sound playing; opens
     void Stop();
 
 private:
@@ -77,6 +81,7 @@ private:
     // request from one already served.
     std::atomic<std::uint32_t> request_{0};
     std::uint32_t requests_made_ = 0;  // requesting thread only
+    std::atomic<bool> opened_{false};  // the output thread waits for it before anything else
     std::atomic<bool> quit_{false};
 
     // Output thread only.

@@ -30,6 +30,10 @@ SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), waves_(GameSounds()
 
 SoundPlayer::~SoundPlayer() = default;
 
+void SoundPlayer::Open() {
+    output_->Open();
+}
+
 void SoundPlayer::Stop() {
     output_->Stop();
 }

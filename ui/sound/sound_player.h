@@ -20,11 +20,12 @@ std::array<Wave, 4> GameSounds();
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
-    // The connection to the sound server is made at once, on the player's own thread, so that
-    // the first sound is as quick as the others.
     explicit SoundPlayer(QObject* parent = nullptr);
     ~SoundPlayer() override;
 
+    // Connects to the sound server, on the player's own thread, so that the first sound is as
+    // quick as the others. Until then, or until the first sound, the player does nothing.
+    void Open();
     // n = 1..4: water changed, level solved, dry piece clicked, time out. Returns at once.
     void Play(int n);
     void Stop();
