@@ -292,6 +292,24 @@ TEST_F(Keyboard, EveryToolBarKeyReachesItsHandler) {
     HelpUnitsFinalise();
 }
 
+// A screen reader waits for the answer to its press of a button. The press of a tool-bar
+// button that opens a dialog is answered at once, and the dialog follows; the sound button,
+// which opens nothing, is still a check box.
+TEST_F(Keyboard, AScreenReadersPressIsAnsweredBeforeTheDialogOpens) {
+    QAccessibleInterface* info = QAccessible::queryAccessibleInterface(main->InfoBtn);
+    EXPECT_EQ(info->role(), QAccessible::PushButton);
+    EXPECT_EQ(info->text(QAccessible::Name), main->InfoBtn->accessibleName());
+    QAccessibleActionInterface* actions = info->actionInterface();
+    ASSERT_TRUE(actions);
+    ASSERT_EQ(actions->actionNames().value(0), QAccessibleActionInterface::pressAction());
+    DialogScript script({Dismiss});
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(script.seen.empty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !script.seen.empty(); }));
+    EXPECT_EQ(script.seen, std::vector<QString>{"slcy::TInfoDialog"});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(main->SoundBtn)->role(), QAccessible::CheckBox);
+}
+
 TEST_F(Keyboard, ScreenReadersFindNamesKeysCountersAndTheBoardInEitherLanguage) {
     auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
     auto description = [](QWidget* w) {

@@ -9,6 +9,7 @@
 #include "board_layout.h"
 #include "gauge.h"
 #include "level_scroll.h"
+#include "speed_button.h"
 
 namespace slcy {
 
@@ -190,6 +191,35 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 };
 
+// A tool-bar button pressed by a screen reader. Qt's interface clicks a tool button within the
+// press, and the screen reader waits for the answer: with a button whose click opens a modal
+// dialog, until the dialog closes. Here the click is queued: the press is answered at once,
+// and the dialog follows.
+class ToolBarButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ToolBarButtonAccessible(SpeedButton* button)
+        : QAccessibleWidget(button, QAccessible::PushButton) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        return state;
+    }
+    QStringList actionNames() const override {
+        QStringList names;
+        if (widget()->isEnabled()) names << pressAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) return QAccessibleWidget::doAction(action);
+        if (widget()->isEnabled())
+            QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
+    }
+
+private:
+    SpeedButton* button() const { return static_cast<SpeedButton*>(widget()); }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("slcy::BoardBox"))
         return new BoardAccessible(static_cast<BoardBox*>(object));
@@ -197,6 +227,10 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
         return new GaugeAccessible(static_cast<SolvedGauge*>(object));
     if (className == QLatin1String("slcy::LevelScrollBar"))
         return new LevelScrollAccessible(static_cast<LevelScrollBar*>(object));
+    // The sound button is a check box, and stays Qt's: its click opens nothing.
+    if (className == QLatin1String("slcy::SpeedButton") &&
+        !static_cast<SpeedButton*>(object)->isCheckable())
+        return new ToolBarButtonAccessible(static_cast<SpeedButton*>(object));
     return nullptr;
 }
 
