@@ -65,8 +65,8 @@ void TMainForm::ConnectHandlers() {
     connect(sUpBtn, &QToolButton::clicked, this, &TMainForm::sUpBtnClick);
     connect(sDownBtn, &QToolButton::clicked, this, &TMainForm::sDownBtnClick);
     connect(LevelScroll, &LevelScrollBar::scrolled, this, &TMainForm::LevelScrollScroll);
-    // Sound turned on: ready for the next sound (the stored setting only, read at start, waits
-    // for the start dialogs to be over).
+    // The player turns the sound on: the output gets ready for the next sound. (A sound setting
+    // read at the start waits for the start dialogs instead.)
     connect(SoundBtn, &QToolButton::clicked, waves, [this](bool on) {
         if (on) waves->Open();
     });
