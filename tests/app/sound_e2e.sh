@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What a player hears, on a real X server and a private sound server whose output is recorded
 # beside a reference tone played by paplay. Level 1:
+#   once the splash has gone, the game is connected to the sound server, before any sound;
 #   a hundred clicks on the dry end piece (6,7) while the sound server stands still: once it
 #   goes on and the sounds have ended, none of the game's streams is left on it (it takes 256
 #   per output, for all programs together), and the next click is heard;
@@ -27,6 +28,9 @@ fail() {
 }
 
 start_listened_game "$program_dir" || fail "the game did not start"
+# The start dialogs are over: the game is connected, ready for the first move's sound.
+game_connected() { pactl list short clients | grep -q slcy2_4; }
+wait_until 5 game_connected || fail "not connected to the sound server after the start dialogs"
 
 # Waits until the recording holds `count` sounds after the first `earlier` ones (with
 # --complete: sounds that have ended).
