@@ -228,9 +228,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("slcy::LevelScrollBar"))
         return new LevelScrollAccessible(static_cast<LevelScrollBar*>(object));
     // The sound button is a check box, and stays Qt's: its click opens nothing.
-    if (className == QLatin1String("slcy::SpeedButton") &&
-        !static_cast<SpeedButton*>(object)->isCheckable())
-        return new ToolBarButtonAccessible(static_cast<SpeedButton*>(object));
+    if (auto* button = qobject_cast<SpeedButton*>(object); button && !button->isCheckable())
+        return new ToolBarButtonAccessible(button);
     return nullptr;
 }
 
