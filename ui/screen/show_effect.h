@@ -7,7 +7,7 @@
 
 namespace slcy {
 
-// Plays the effect on the X11 root window, in about three milliseconds, before the
+// Plays the effect on the X11 root window, in under a millisecond, before the
 // caller's window is mapped. It is skipped wherever the screen's own pixels cannot be drawn
 // on: any platform but xcb (offscreen, Wayland), an X server under Wayland, and an X screen
 // run by a compositing manager (one owns the selection _NET_WM_CM_S<screen>), which would
