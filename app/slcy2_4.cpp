@@ -1,5 +1,5 @@
-// Sluicery 2.4: the program's entry. The windows are made one after the other, the main
-// window first (window_registry.h), then the message loop runs until the main window closes.
+// Sluicery 2.4: the program's entry. The main window is made and shown; the dialogs follow
+// when first needed (window_registry.h); the message loop runs until the main window closes.
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
@@ -10,7 +10,6 @@
 #include <latch>
 #include <thread>
 
-#include "CompiledArtPages.h"
 #include "Main.h"
 #include "first_paint.h"
 #include "hh_funcs.h"
@@ -54,16 +53,6 @@ int main(int argc, char* argv[]) {
 
         StartStallProbeIfAsked();  // its first gap is the main window's showing
         main_form.show();
-        // The dialogs are made while the window system maps the main window, which the first
-        // paint waits for in any case. Queued, they are the loop's first work, before any
-        // input; the start dialogs come only after the first paint.
-        QMetaObject::invokeMethod(
-            &app,
-            [&windows] {
-                windows.CreateDialogs();
-                assets::ReleaseCompiledArtPages();
-            },
-            Qt::QueuedConnection);
         status = QApplication::exec();
     }
     HelpUnitsFinalise();

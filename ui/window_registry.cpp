@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "Allsolvd.h"
+#include "CompiledArtPages.h"
 #include "Endgame.h"
 #include "Giveup.h"
 #include "Infodlg.h"
@@ -15,19 +16,12 @@
 
 namespace slcy {
 
-namespace {
-template <class Window>
-Window& Existing(const std::unique_ptr<Window>& window, const char* name) {
-    if (!window) qFatal("%s was asked for before it was made", name);
-    return *window;
-}
-}  // namespace
-
 WindowRegistry::WindowRegistry() = default;
 
 WindowRegistry::~WindowRegistry() = default;
 
 void WindowRegistry::CreateDialogs() {
+    if (splash_) return;
     TMainForm& main = MainForm();
     const int& language = main.game().Language;
     splash_ = std::make_unique<TSplash>(&main);
@@ -39,17 +33,29 @@ void WindowRegistry::CreateDialogs() {
     to_slow_ = std::make_unique<TToSlowDlg>(&main, language);
     all_solved_ = std::make_unique<TAllSolvedDlg>(&main, language);
     give_up_ = std::make_unique<TGiveUpDlg>(&main, language);
+    assets::ReleaseCompiledArtPages();
 }
 
-TMainForm& WindowRegistry::MainForm() const { return Existing(main_, "TMainForm"); }
-TSplash& WindowRegistry::Splash() const { return Existing(splash_, "TSplash"); }
-TEndGameDlg& WindowRegistry::EndGameDlg() const { return Existing(end_game_, "TEndGameDlg"); }
-TInfoDialog& WindowRegistry::InfoDialog() const { return Existing(info_, "TInfoDialog"); }
-TRestartDlg& WindowRegistry::RestartDlg() const { return Existing(restart_, "TRestartDlg"); }
-TSolvedDlg& WindowRegistry::SolvedDlg() const { return Existing(solved_, "TSolvedDlg"); }
-TTongueDlg& WindowRegistry::TongueDlg() const { return Existing(tongue_, "TTongueDlg"); }
-TToSlowDlg& WindowRegistry::ToSlowDlg() const { return Existing(to_slow_, "TToSlowDlg"); }
-TAllSolvedDlg& WindowRegistry::AllSolvedDlg() const { return Existing(all_solved_, "TAllSolvedDlg"); }
-TGiveUpDlg& WindowRegistry::GiveUpDlg() const { return Existing(give_up_, "TGiveUpDlg"); }
+template <class Dialog>
+Dialog& WindowRegistry::MadeDialog(std::unique_ptr<Dialog> WindowRegistry::*member) {
+    CreateDialogs();
+    // Null only while a dialog of the nine is being made and asks for one made after it.
+    if (!(this->*member)) qFatal("a dialog was asked for while the dialogs were being made");
+    return *(this->*member);
+}
+
+TMainForm& WindowRegistry::MainForm() const {
+    if (!main_) qFatal("a window was asked for before the main window was made");
+    return *main_;
+}
+TSplash& WindowRegistry::Splash() { return MadeDialog(&WindowRegistry::splash_); }
+TEndGameDlg& WindowRegistry::EndGameDlg() { return MadeDialog(&WindowRegistry::end_game_); }
+TInfoDialog& WindowRegistry::InfoDialog() { return MadeDialog(&WindowRegistry::info_); }
+TRestartDlg& WindowRegistry::RestartDlg() { return MadeDialog(&WindowRegistry::restart_); }
+TSolvedDlg& WindowRegistry::SolvedDlg() { return MadeDialog(&WindowRegistry::solved_); }
+TTongueDlg& WindowRegistry::TongueDlg() { return MadeDialog(&WindowRegistry::tongue_); }
+TToSlowDlg& WindowRegistry::ToSlowDlg() { return MadeDialog(&WindowRegistry::to_slow_); }
+TAllSolvedDlg& WindowRegistry::AllSolvedDlg() { return MadeDialog(&WindowRegistry::all_solved_); }
+TGiveUpDlg& WindowRegistry::GiveUpDlg() { return MadeDialog(&WindowRegistry::give_up_); }
 
 }  // namespace slcy

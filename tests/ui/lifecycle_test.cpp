@@ -213,6 +213,20 @@ TEST_F(Lifecycle, TheStartDialogsComeOverAPaintedBoard) {
     EXPECT_GE(order.paintsBeforeTheSplash, 1);
 }
 
+// The dialogs are made after the board's first paint, all nine together, by whatever asks for
+// one first: the start dialogs, or a key pressed before them.
+TEST_F(Lifecycle, TheFirstDialogAskedForMakesAllNineOnce) {
+    WindowRegistry windows;
+    TMainForm& main = windows.CreateMainWindow(dir.path() + '/');
+    EXPECT_TRUE(main.findChildren<QDialog*>().isEmpty());
+    TInfoDialog& info = windows.InfoDialog();
+    const QList<QDialog*> made = main.findChildren<QDialog*>();
+    EXPECT_EQ(made.size(), 9);
+    windows.CreateDialogs();
+    EXPECT_EQ(&windows.InfoDialog(), &info);
+    EXPECT_EQ(main.findChildren<QDialog*>(), made);
+}
+
 TEST_F(Lifecycle, AChosenLanguageReachesTheWindowAtOnce) {
     Store("tongue", 0);
     WindowRegistry windows;
