@@ -170,7 +170,12 @@ private:
 
 // The manager's name, asked once: the cache of frames is kept per manager.
 const QString& ManagerName(xcb_connection_t* c, xcb_window_t root) {
-    static const QString name = WindowManager(c, root);
+    static const QString name = [c, root] {
+        // The first question of a run: the atoms of every later one are asked for with it.
+        x11::InternAtoms(c, {"_NET_SUPPORTING_WM_CHECK", "_NET_WM_NAME", "UTF8_STRING",
+                             "_NET_FRAME_EXTENTS", "_NET_REQUEST_FRAME_EXTENTS", "_NET_SUPPORTED"});
+        return WindowManager(c, root);
+    }();
     return name;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <utility>
+#include <vector>
 
 namespace slcy::x11 {
 
@@ -22,16 +24,38 @@ Screen DisplayScreen(xcb_connection_t* c) {
     return {};
 }
 
-xcb_atom_t Atom(xcb_connection_t* c, const QByteArray& name, bool onlyIfExists) {
-    // An atom, once made, lasts as long as the server: asked once per name.
+namespace {
+// An atom, once made, lasts as long as the server: asked once per name.
+QHash<QByteArray, xcb_atom_t>& MadeAtoms() {
     static QHash<QByteArray, xcb_atom_t> made;
-    if (const auto it = made.constFind(name); it != made.cend()) return *it;
-    const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, onlyIfExists, static_cast<uint16_t>(name.size()), name.constData()),
-        nullptr));
+    return made;
+}
+
+xcb_atom_t Interned(xcb_connection_t* c, xcb_intern_atom_cookie_t cookie, const QByteArray& name) {
+    const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(c, cookie, nullptr));
     if (!atom || atom->atom == XCB_ATOM_NONE) return XCB_ATOM_NONE;
-    made.insert(name, atom->atom);
+    MadeAtoms().insert(name, atom->atom);
     return atom->atom;
+}
+
+xcb_intern_atom_cookie_t AskForAtom(xcb_connection_t* c, const QByteArray& name,
+                                    bool onlyIfExists) {
+    return xcb_intern_atom(c, onlyIfExists, static_cast<uint16_t>(name.size()), name.constData());
+}
+}  // namespace
+
+xcb_atom_t Atom(xcb_connection_t* c, const QByteArray& name, bool onlyIfExists) {
+    const QHash<QByteArray, xcb_atom_t>& made = MadeAtoms();
+    if (const auto it = made.constFind(name); it != made.cend()) return *it;
+    return Interned(c, AskForAtom(c, name, onlyIfExists), name);
+}
+
+void InternAtoms(xcb_connection_t* c, std::initializer_list<const char*> names) {
+    // All asked for before any answer is awaited.
+    std::vector<std::pair<QByteArray, xcb_intern_atom_cookie_t>> asked;
+    for (const char* name : names)
+        if (!MadeAtoms().contains(name)) asked.emplace_back(name, AskForAtom(c, name, false));
+    for (const auto& [name, cookie] : asked) Interned(c, cookie, name);
 }
 
 }  // namespace slcy::x11

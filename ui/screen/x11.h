@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 
 namespace slcy::x11 {
@@ -31,5 +32,9 @@ Screen DisplayScreen(xcb_connection_t* c);
 
 // The atom of that name; XCB_ATOM_NONE when `onlyIfExists` and nobody has made it yet.
 xcb_atom_t Atom(xcb_connection_t* c, const QByteArray& name, bool onlyIfExists = false);
+
+// Makes the atoms of these names known to Atom() in one round trip to the server, rather than
+// one each.
+void InternAtoms(xcb_connection_t* c, std::initializer_list<const char*> names);
 
 }  // namespace slcy::x11
