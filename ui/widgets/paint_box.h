@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 
 namespace slcy {
 
@@ -28,8 +29,20 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter p(this);
         const QRect r = event->rect();
-        if (devicePixelRatioF() != scale_) p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRectF(r), image_, QRectF(r.topLeft() * scale_, r.size() * scale_));
+        if (devicePixelRatioF() != scale_) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRectF(r), image_, Source(r));
+            return;
+        }
+        // Pixel for pixel, in bands: Qt hands a taller drawing of these pixels to worker
+        // threads, which it starts at the first paint (the window's first paint waited a
+        // millisecond for them) and starts again after they have idled. A band is drawn on this
+        // thread in the time the threads take.
+        constexpr int kBandRows = 32;
+        for (int top = r.top(); top <= r.bottom(); top += kBandRows) {
+            const QRect band(r.left(), top, r.width(), std::min(kBandRows, r.bottom() + 1 - top));
+            p.drawImage(QRectF(band), image_, Source(band));
+        }
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) left_pressed_ = true;
@@ -42,6 +55,9 @@ protected:
     }
 
 private:
+    // The image's pixels behind a rectangle of the surface.
+    QRectF Source(QRect r) const { return QRectF(r.topLeft() * scale_, r.size() * scale_); }
+
     const QImage& image_;
     const int scale_;
     bool left_pressed_ = false;
