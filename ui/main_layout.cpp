@@ -1,5 +1,8 @@
 #include "main_layout.h"
 
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QShortcut>
 
@@ -184,6 +187,18 @@ void ApplyMainWindowTexts(const Controls& c, int language) {
         t.control->setToolTip(text);
         t.control->setAccessibleName(text);
         t.control->setAccessibleDescription(KeyText(language, t.key));
+    }
+}
+
+void PrepareCaptionLettering(const MainWindowControls& c) {
+    // One pixel of the window's own kind: the letters are kept for every surface of that kind.
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    for (const MainWindowControls::BilingualText& t : c.texts) {
+        if (!t.caption || t.control->isHidden()) continue;
+        const auto* label = static_cast<const QLabel*>(t.control);
+        painter.setFont(label->font());
+        painter.drawText(0, 0, label->text());
     }
 }
 

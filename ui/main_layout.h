@@ -71,4 +71,9 @@ void BuildMainWindow(QWidget& window, MainWindowControls& controls, const BoardD
 // accessible name, and its key its accessible description.
 void ApplyMainWindowTexts(const MainWindowControls& controls, int language);
 
+// Loads the font of every caption on the screen and draws its letters once, off the screen, so
+// that the window's next paint finds them ready: the first lettering of a run opens and reads
+// the font file and renders each letter.
+void PrepareCaptionLettering(const MainWindowControls& controls);
+
 }  // namespace slcy

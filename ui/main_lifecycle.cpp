@@ -48,6 +48,10 @@ void TMainForm::showEvent(QShowEvent* event) {
         const QMargins frame = PlaceByOuterRect(
             this, [this](QMargins known) { RestoreMainWindowPlacement(this, known); });
         PlayExplodingRectangles(geometry().marginsAdded(frame));
+        // Once the window is handed to the window system, this thread only waits until it is
+        // mapped and may be painted: the captions' lettering is made ready meanwhile.
+        QMetaObject::invokeMethod(
+            this, [this] { PrepareCaptionLettering(*this); }, Qt::QueuedConnection);
     }
     QWidget::showEvent(event);
     exposed_ = true;
