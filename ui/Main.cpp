@@ -85,6 +85,7 @@ void TMainForm::ConnectHandlers() {
 // --- Drawing ------------------------------------------------------------------------------
 
 void TMainForm::DrawBackground() {
+    level_drawn_ = true;
     drawing_.DrawBackground();
     box->update();
     gsol->update();  // it stands on the board and has just been painted over

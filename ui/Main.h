@@ -117,6 +117,7 @@ private:
     QRect last_frame_;  // the outer rectangle while the window was last on the screen
     bool exposed_ = false;
     bool placed_ = false;  // by its first showing
+    bool level_drawn_ = false;  // by the game, which draws every level from its background up
     bool board_painted_ = false;
     bool start_dialogs_due_ = false;  // the first activation, or the first showing, has come
 };

@@ -43,6 +43,7 @@ void TMainForm::FormCreate(const QString& programDirectory) {
 // first showing places it, by its outer rectangle, before it is mapped; placed again should
 // the window manager's frame turn out other than the one it was placed with.
 void TMainForm::showEvent(QShowEvent* event) {
+    const bool firstShowing = !placed_;
     if (!placed_) {
         placed_ = true;
         const QMargins frame = PlaceByOuterRect(
@@ -55,7 +56,9 @@ void TMainForm::showEvent(QShowEvent* event) {
     }
     QWidget::showEvent(event);
     exposed_ = true;
-    boxPaint();
+    // A showing redraws everything from the state, as a repaint of the window system always
+    // did; not the first, when the start has just drawn its level, unless it drew none.
+    if (!firstShowing || !level_drawn_) boxPaint();
     // Where the window system activates windows late or never, the start dialogs still come.
     StartDialogsOncePainted();
 }

@@ -158,6 +158,19 @@ TEST_F(MainWindow, TheTimerCountsTheLevelDown) {
     EXPECT_EQ(game().Board.TimeLeft, before - 1);
 }
 
+// A showing after the first (the window un-minimised) redraws the board from the state, as the
+// window system's repaint always did: a piece changed without being drawn appears.
+TEST_F(MainWindow, ShowingAgainRedrawsTheBoardFromTheState) {
+    const QImage shown = window->drawing().box.copy();
+    game().Board.PieceGrid[CellIndex(10, 1)] = MakeTile(kBend, 1);
+    window->hide();
+    EXPECT_EQ(window->drawing().box, shown);
+    window->show();
+    const QRect bend = CellRect(10, 1);
+    EXPECT_NE(window->drawing().box.copy(bend), shown.copy(bend));
+    EXPECT_EQ(window->drawing().box.copy(CellRect(4, 4)), shown.copy(CellRect(4, 4)));
+}
+
 // Run with QT_SCALE_FACTOR=2 (ctest main_window_at_scale_2): the window draws with the art at
 // twice the size, shows it pixel for pixel, and a click in the window's own coordinates still
 // lands on the cell under it.
