@@ -36,9 +36,8 @@ bool CompositorRuns(xcb_connection_t* c, int screen_number) {
 }
 
 // Where the pointer is on the screen, or nothing when it is on another screen.
-std::optional<QPoint> PointerOn(xcb_connection_t* c, xcb_window_t root) {
-    const Reply<xcb_query_pointer_reply_t> pointer(
-        xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr));
+std::optional<QPoint> PointerOn(xcb_connection_t* c, xcb_query_pointer_cookie_t asked) {
+    const Reply<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(c, asked, nullptr));
     if (!pointer || !pointer->same_screen) return std::nullopt;
     return QPoint(pointer->root_x, pointer->root_y);
 }
@@ -88,10 +87,9 @@ void DrawStepsOnRoot(xcb_connection_t* c, xcb_window_t root, QPoint from, QRect 
             xcb_flush(c);
         }
     }
+    // No reply awaited: the server draws and erases everything before it maps the window, which
+    // is asked for after this on the same connection.
     xcb_free_gc(c, gc);
-    // A round trip: once it is back, the server has drawn and erased everything.
-    const Reply<xcb_get_input_focus_reply_t> sync(
-        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 }  // namespace
@@ -102,9 +100,15 @@ void PlayExplodingRectangles(QRect target) {
     xcb_connection_t* c = x11::Connection();
     if (!c) return;
     const x11::Screen screen = x11::DisplayScreen(c);
-    if (!screen.screen || CompositorRuns(c, screen.number)) return;
+    if (!screen.screen) return;
+    // Asked first, answered in the same round trip as the question about a compositor.
+    const xcb_query_pointer_cookie_t pointer = xcb_query_pointer(c, screen.screen->root);
+    if (CompositorRuns(c, screen.number)) {
+        xcb_discard_reply(c, pointer.sequence);
+        return;
+    }
     const QRect to = NativeRect(target);
-    const QPoint from = PointerOn(c, screen.screen->root).value_or(to.center());
+    const QPoint from = PointerOn(c, pointer).value_or(to.center());
     DrawStepsOnRoot(c, screen.screen->root, from, to);
 }
 
