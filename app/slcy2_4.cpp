@@ -14,6 +14,7 @@
 #include "first_paint.h"
 #include "hh_funcs.h"
 #include "stall_probe.h"
+#include "start_heap.h"
 #include "window_registry.h"
 
 using namespace slcy;
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     // The program's few threads allocate little: one heap for all of them, rather than an
     // arena of its own for each thread that ever allocated, keeps what was freed for reuse.
     mallopt(M_ARENA_MAX, 1);
+    PopulateStartHeap();
     // Connecting to the window system keeps this thread busy for tens of milliseconds; the
     // fonts are made ready on another core meanwhile. The first lettering would otherwise read
     // the font configuration and then list every font of the system, on this thread, just

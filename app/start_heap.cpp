@@ -1,0 +1,46 @@
+#include "start_heap.h"
+
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace slcy {
+
+namespace {
+// About what the heap holds when the window is first painted; the game in play holds more.
+constexpr int kStartHeapBytes = 1280 * 1024;
+// The C library's defaults, which the start changes for a moment.
+constexpr int kDefaultTopPad = 128 * 1024;
+constexpr int kDefaultMmapThreshold = 128 * 1024;
+
+char* PageAbove(char* address) {
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    return reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(address) + page - 1) / page *
+                                   page);
+}
+}  // namespace
+
+void PopulateStartHeap() {
+    const struct mallinfo2 now = mallinfo2();
+    if (now.arena >= static_cast<std::size_t>(kStartHeapBytes)) return;
+    // Free room at the top of the heap is handed back to the system only beyond this.
+    mallopt(M_TRIM_THRESHOLD, kStartHeapBytes);
+    // An allocation larger than the free top of the heap, taken from the heap, grows it by the
+    // top pad as well: to the start-up's size, in one step.
+    mallopt(M_TOP_PAD, kStartHeapBytes - static_cast<int>(now.arena));
+    mallopt(M_MMAP_THRESHOLD, 2 * kStartHeapBytes);
+    char* const freeTop = static_cast<char*>(sbrk(0)) - now.keepcost;
+    std::free(std::malloc(now.keepcost + 1));
+    mallopt(M_MMAP_THRESHOLD, kDefaultMmapThreshold);
+    mallopt(M_TOP_PAD, kDefaultTopPad);
+    char* const from = PageAbove(freeTop);
+    char* const to = static_cast<char*>(sbrk(0));
+    // A kernel without this call (before Linux 5.14) refuses it: the pages then come one by one,
+    // as they always did.
+    if (from < to) madvise(from, static_cast<std::size_t>(to - from), MADV_POPULATE_WRITE);
+}
+
+}  // namespace slcy
