@@ -33,14 +33,22 @@ std::optional<QMargins> ReadExtents(xcb_connection_t* c, xcb_window_t window) {
                     static_cast<int>(v[3]));
 }
 
-Reply<xcb_get_property_reply_t> Property(xcb_connection_t* c, xcb_window_t window,
-                                         xcb_atom_t property, xcb_atom_t type, uint32_t length) {
-    return Reply<xcb_get_property_reply_t>(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, property, type, 0, length), nullptr));
+xcb_get_property_cookie_t AskProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property,
+                                      xcb_atom_t type, uint32_t length) {
+    return xcb_get_property(c, 0, window, property, type, 0, length);
 }
 
-xcb_window_t WindowProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
-    const auto reply = Property(c, window, property, XCB_ATOM_WINDOW, 1);
+Reply<xcb_get_property_reply_t> Answer(xcb_connection_t* c, xcb_get_property_cookie_t asked) {
+    return Reply<xcb_get_property_reply_t>(xcb_get_property_reply(c, asked, nullptr));
+}
+
+xcb_get_property_cookie_t AskWindowProperty(xcb_connection_t* c, xcb_window_t window,
+                                            xcb_atom_t property) {
+    return AskProperty(c, window, property, XCB_ATOM_WINDOW, 1);
+}
+
+xcb_window_t WindowAnswer(xcb_connection_t* c, xcb_get_property_cookie_t asked) {
+    const auto reply = Answer(c, asked);
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 4)
         return XCB_WINDOW_NONE;
     return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
@@ -51,10 +59,17 @@ xcb_window_t WindowProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t
 // name. An empty name: no manager.
 QString WindowManager(xcb_connection_t* c, xcb_window_t root) {
     const xcb_atom_t check = x11::Atom(c, "_NET_SUPPORTING_WM_CHECK");
-    const xcb_window_t own = WindowProperty(c, root, check);
-    if (own == XCB_WINDOW_NONE || WindowProperty(c, own, check) != own) return {};
-    const auto name =
-        Property(c, own, x11::Atom(c, "_NET_WM_NAME"), x11::Atom(c, "UTF8_STRING"), 256);
+    const xcb_window_t own = WindowAnswer(c, AskWindowProperty(c, root, check));
+    if (own == XCB_WINDOW_NONE) return {};
+    // Asked together; the name is thrown away when the window does not name itself back.
+    const xcb_get_property_cookie_t namesItself = AskWindowProperty(c, own, check);
+    const xcb_get_property_cookie_t askedName =
+        AskProperty(c, own, x11::Atom(c, "_NET_WM_NAME"), x11::Atom(c, "UTF8_STRING"), 256);
+    if (WindowAnswer(c, namesItself) != own) {
+        xcb_discard_reply(c, askedName.sequence);
+        return {};
+    }
+    const auto name = Answer(c, askedName);
     QString text = name && name->format == 8
                        ? QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
                                            xcb_get_property_value_length(name.get()))
@@ -63,8 +78,12 @@ QString WindowManager(xcb_connection_t* c, xcb_window_t root) {
     return text.isEmpty() ? QStringLiteral("unnamed") : text;
 }
 
-bool WindowManagerSupports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t what) {
-    const auto reply = Property(c, root, x11::Atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 1024);
+xcb_get_property_cookie_t AskSupported(xcb_connection_t* c, xcb_window_t root) {
+    return AskProperty(c, root, x11::Atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 1024);
+}
+
+bool Supports(xcb_connection_t* c, xcb_get_property_cookie_t supported, xcb_atom_t what) {
+    const auto reply = Answer(c, supported);
     if (!reply || reply->format != 32) return false;
     const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
     const int count = xcb_get_property_value_length(reply.get()) / 4;
@@ -212,11 +231,14 @@ QMargins PlaceByOuterRect(QWidget* window, std::function<void(QMargins)> place) 
     }
     const xcb_window_t root = screen.screen->root;
     const QString& manager = ManagerName(c, root);
+    // Asked before the frame, and answered with it.
+    const xcb_get_property_cookie_t supported = AskSupported(c, root);
     const Known known = FrameOf(c, window, manager);
     const QMargins frame = InQtPixels(known.frame, window->devicePixelRatioF());
     place(frame);
     const xcb_atom_t request = x11::Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    if (!known.own && !manager.isEmpty() && WindowManagerSupports(c, root, request)) {
+    if (known.own || manager.isEmpty()) xcb_discard_reply(c, supported.sequence);
+    if (!known.own && !manager.isEmpty() && Supports(c, supported, request)) {
         FrameAnswers::Instance().Await(window, frame, std::move(place));
         RequestExtents(c, root, static_cast<xcb_window_t>(window->winId()), request);
     }
