@@ -2,14 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 
 #include "TwiceSizeArt.h"
 #include "sound_noting_window.h"
-#include "texts.h"
 #include "test_levels.h"
+#include "texts.h"
 #include "window_registry.h"
 
 namespace slcy {
@@ -169,6 +171,20 @@ TEST_F(MainWindow, ShowingAgainRedrawsTheBoardFromTheState) {
     const QRect bend = CellRect(10, 1);
     EXPECT_NE(window->drawing().box.copy(bend), shown.copy(bend));
     EXPECT_EQ(window->drawing().box.copy(CellRect(4, 4)), shown.copy(CellRect(4, 4)));
+}
+
+// Qt hands the drawing of a tall image to worker threads, which it starts at the first paint:
+// the board is shown without them.
+TEST_F(MainWindow, ShowingTheBoardStartsNoWorkerThreads) {
+    window->box->repaint();
+    QStringList names;
+    for (const QFileInfo& task :
+         QDir(QStringLiteral("/proc/self/task")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(task.filePath() + QStringLiteral("/comm"));
+        if (comm.open(QIODevice::ReadOnly)) names << QString::fromUtf8(comm.readAll()).trimmed();
+    }
+    EXPECT_FALSE(names.contains(QStringLiteral("Thread (pooled)")))
+        << names.join(u',').toStdString();
 }
 
 // Run with QT_SCALE_FACTOR=2 (ctest main_window_at_scale_2): the window draws with the art at
