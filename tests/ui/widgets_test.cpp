@@ -9,6 +9,7 @@
 #include "widgets/countdown_timer.h"
 #include "widgets/gauge.h"
 #include "widgets/level_scroll.h"
+#include "widgets/paint_box.h"
 
 namespace slcy {
 namespace {
@@ -31,6 +32,23 @@ TEST(SolvedGauge, PaintsRedBelowAndBlackAbove) {
     EXPECT_EQ(QColor(image.pixel(10, 90)), QColor(Qt::red));
     EXPECT_EQ(QColor(image.pixel(10, 89)), QColor(Qt::black));
     EXPECT_EQ(QColor(image.pixel(0, 0)), QColor(Qt::black));
+}
+
+// A surface shows its image pixel for pixel where the screen has the image's density, band by
+// band to the last row; on any other screen the image is scaled to the surface's size.
+TEST(PaintBox, ShowsItsImageWholeAtEitherDensity) {
+    QImage rows(30, 65, QImage::Format_RGB888);  // two bands of 32 rows and a last one of 1
+    for (int y = 0; y < rows.height(); ++y)
+        for (int x = 0; x < rows.width(); ++x) rows.setPixelColor(x, y, QColor(3 * y, 100, 200));
+    PaintBox same(rows, 1, nullptr);
+    EXPECT_EQ(same.grab().toImage().convertToFormat(QImage::Format_RGB888), rows);
+
+    QImage red(60, 140, QImage::Format_RGB888);
+    red.fill(Qt::red);
+    PaintBox twice(red, 2, nullptr);  // art at twice the size on a screen of the usual density
+    const QImage shown = twice.grab().toImage();
+    EXPECT_EQ(shown.size(), QSize(30, 70));
+    EXPECT_EQ(shown.pixelColor(15, 35), QColor(Qt::red));
 }
 
 TEST(CountdownTimer, SwitchingOnWhileOnKeepsThePeriod) {
