@@ -10,8 +10,6 @@
 namespace slcy {
 
 namespace {
-// About what the heap holds when the window is first painted; the game in play holds more.
-constexpr int kStartHeapBytes = 1280 * 1024;
 // The C library's defaults, which the start changes for a moment.
 constexpr int kDefaultTopPad = 128 * 1024;
 constexpr int kDefaultMmapThreshold = 128 * 1024;
@@ -25,15 +23,18 @@ char* PageAbove(char* address) {
 
 void PopulateStartHeap() {
     const struct mallinfo2 now = mallinfo2();
-    if (now.arena >= static_cast<std::size_t>(kStartHeapBytes)) return;
+    if (now.arena >= kStartHeapBytes) return;
+    constexpr int kStartHeap = static_cast<int>(kStartHeapBytes);
     // Free room at the top of the heap is handed back to the system only beyond this.
-    mallopt(M_TRIM_THRESHOLD, kStartHeapBytes);
+    mallopt(M_TRIM_THRESHOLD, kStartHeap);
     // An allocation larger than the free top of the heap, taken from the heap, grows it by the
     // top pad as well: to the start-up's size, in one step.
-    mallopt(M_TOP_PAD, kStartHeapBytes - static_cast<int>(now.arena));
-    mallopt(M_MMAP_THRESHOLD, 2 * kStartHeapBytes);
+    mallopt(M_TOP_PAD, kStartHeap - static_cast<int>(now.arena));
+    mallopt(M_MMAP_THRESHOLD, 2 * kStartHeap);
     char* const freeTop = static_cast<char*>(sbrk(0)) - now.keepcost;
-    std::free(std::malloc(now.keepcost + 1));
+    // Kept in a volatile: a block freed unused may otherwise never be asked for at all.
+    void* volatile grow = std::malloc(now.keepcost + 1);
+    std::free(grow);
     mallopt(M_MMAP_THRESHOLD, kDefaultMmapThreshold);
     mallopt(M_TOP_PAD, kDefaultTopPad);
     char* const from = PageAbove(freeTop);

@@ -8,7 +8,12 @@
 // fills in any case, so the game keeps no more memory than it did.
 #pragma once
 
+#include <cstddef>
+
 namespace slcy {
+
+// About what the heap holds when the window is first painted; the game in play holds more.
+inline constexpr std::size_t kStartHeapBytes = 1280 * 1024;
 
 // Call first thing in main(), while only one thread runs and little of the heap is in use.
 void PopulateStartHeap();

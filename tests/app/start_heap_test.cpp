@@ -1,0 +1,49 @@
+// The start's heap: grown at once to the start-up's size and resident before it is used; what
+// comes after it, as the C library does it by default.
+#include "start_heap.h"
+
+#include <gtest/gtest.h>
+#include <malloc.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace slcy {
+namespace {
+
+// Resident kB of the heap, from the kernel's account of the process's mappings.
+long ResidentHeapKb() {
+    std::ifstream maps("/proc/self/smaps");
+    bool heap = false;
+    for (std::string line; std::getline(maps, line);) {
+        if (line.find("[heap]") != std::string::npos) heap = true;
+        if (heap && line.rfind("Rss:", 0) == 0) return std::stol(line.substr(4));
+    }
+    return 0;
+}
+
+TEST(StartHeap, IsResidentAtTheStartUpsSizeAndLeavesTheLibrarysWaysAfterIt) {
+    const struct mallinfo2 before = mallinfo2();
+    ASSERT_LT(before.arena, kStartHeapBytes);
+    const long residentBefore = ResidentHeapKb();
+    PopulateStartHeap();
+    const std::size_t start = mallinfo2().arena;
+    EXPECT_GE(start, kStartHeapBytes);
+    EXPECT_GE(ResidentHeapKb() - residentBefore, static_cast<long>(start - before.arena) / 1024);
+
+    // Beyond the start-up's size, the heap grows in the library's small steps...
+    std::vector<void*> blocks;  // used afterwards, so each is asked for
+    while (mallinfo2().arena == start) blocks.push_back(std::malloc(32 * 1024));
+    EXPECT_LT(mallinfo2().arena - start, 512u * 1024);
+    // ...and a large block it cannot give from the heap is mapped on its own.
+    const std::size_t mapped = mallinfo2().hblks;
+    void* volatile large = std::malloc(256 * 1024);  // volatile: asked for, not optimised away
+    EXPECT_EQ(mallinfo2().hblks, mapped + 1);
+    std::free(large);
+    for (void* block : blocks) std::free(block);
+}
+
+}  // namespace
+}  // namespace slcy
