@@ -44,7 +44,7 @@ void TMainForm::FormCreate(const QString& programDirectory) {
 // the window manager's frame turn out other than the one it was placed with.
 void TMainForm::showEvent(QShowEvent* event) {
     const bool firstShowing = !placed_;
-    if (!placed_) {
+    if (firstShowing) {
         placed_ = true;
         const QMargins frame = PlaceByOuterRect(
             this, [this](QMargins known) { RestoreMainWindowPlacement(this, known); });

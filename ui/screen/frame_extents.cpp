@@ -237,8 +237,9 @@ QMargins PlaceByOuterRect(QWidget* window, std::function<void(QMargins)> place) 
     const QMargins frame = InQtPixels(known.frame, window->devicePixelRatioF());
     place(frame);
     const xcb_atom_t request = x11::Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    if (known.own || manager.isEmpty()) xcb_discard_reply(c, supported.sequence);
-    if (!known.own && !manager.isEmpty() && Supports(c, supported, request)) {
+    const bool mayAsk = !known.own && !manager.isEmpty();
+    if (!mayAsk) xcb_discard_reply(c, supported.sequence);
+    if (mayAsk && Supports(c, supported, request)) {
         FrameAnswers::Instance().Await(window, frame, std::move(place));
         RequestExtents(c, root, static_cast<xcb_window_t>(window->winId()), request);
     }
