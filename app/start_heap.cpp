@@ -16,8 +16,8 @@ constexpr int kDefaultMmapThreshold = 128 * 1024;
 
 char* PageAbove(char* address) {
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    return reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(address) + page - 1) / page *
-                                   page);
+    const std::uintptr_t intoPage = reinterpret_cast<std::uintptr_t>(address) % page;
+    return address + (intoPage ? page - intoPage : 0);
 }
 }  // namespace
 

@@ -35,11 +35,12 @@ TEST(StartHeap, IsResidentAtTheStartUpsSizeAndLeavesTheLibrarysWaysAfterIt) {
 
     // Beyond the start-up's size, the heap grows in the library's small steps...
     std::vector<void*> blocks;  // used afterwards, so each is asked for
-    while (mallinfo2().arena == start) blocks.push_back(std::malloc(32 * 1024));
+    while (mallinfo2().arena == start) blocks.push_back(std::malloc(std::size_t{32} * 1024));
     EXPECT_LT(mallinfo2().arena - start, 512u * 1024);
     // ...and a large block it cannot give from the heap is mapped on its own.
     const std::size_t mapped = mallinfo2().hblks;
-    void* volatile large = std::malloc(256 * 1024);  // volatile: asked for, not optimised away
+    void* volatile large =
+        std::malloc(std::size_t{256} * 1024);  // volatile: asked for, not optimised away
     EXPECT_EQ(mallinfo2().hblks, mapped + 1);
     std::free(large);
     for (void* block : blocks) std::free(block);
