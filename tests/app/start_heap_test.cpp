@@ -39,8 +39,7 @@ TEST(StartHeap, IsResidentAtTheStartUpsSizeAndLeavesTheLibrarysWaysAfterIt) {
     EXPECT_LT(mallinfo2().arena - start, 512u * 1024);
     // ...and a large block it cannot give from the heap is mapped on its own.
     const std::size_t mapped = mallinfo2().hblks;
-    void* volatile large =
-        std::malloc(std::size_t{256} * 1024);  // volatile: asked for, not optimised away
+    void* volatile large = std::malloc(std::size_t{256} * 1024);  // volatile: really asked for
     EXPECT_EQ(mallinfo2().hblks, mapped + 1);
     std::free(large);
     for (void* block : blocks) std::free(block);
