@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -40,6 +41,13 @@ int main(int argc, char* argv[]) {
     });
     QApplication app(argc, argv);
     application_made.count_down();
+    // The screen readers' bridge connects to the session bus when it is first asked, which the
+    // main window's making would otherwise do halfway. Where no bus is known, the bus library
+    // first forks a process to look for one, and after a fork every page of the heap written
+    // again is a trip into the kernel of its own. Asked now, the wait for the bus overlaps the
+    // listing of the fonts, and the heap is made the program's own again in one call.
+    QAccessible::isActive();
+    RepopulateHeap();
     QApplication::setApplicationName(QStringLiteral("Sluicery"));
 
     // The program's own files lie beside it; a symbolic link to the program is followed.

@@ -14,15 +14,28 @@ namespace {
 constexpr int kDefaultTopPad = 128 * 1024;
 constexpr int kDefaultMmapThreshold = 128 * 1024;
 
-char* PageAbove(char* address) {
+char* heapBottom = nullptr;  // where the heap begins, once the start has looked
+
+char* PageBelow(char* address) {
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const std::uintptr_t intoPage = reinterpret_cast<std::uintptr_t>(address) % page;
-    return address + (intoPage ? page - intoPage : 0);
+    return address - reinterpret_cast<std::uintptr_t>(address) % page;
+}
+
+char* PageAbove(char* address) {
+    return PageBelow(address + sysconf(_SC_PAGESIZE) - 1);
+}
+
+// A kernel without this call (before Linux 5.14) refuses it: the pages then come one by one, as
+// they always did.
+void PopulateForWriting(char* from, char* to) {
+    if (from < to) madvise(from, static_cast<std::size_t>(to - from), MADV_POPULATE_WRITE);
 }
 }  // namespace
 
 void PopulateStartHeap() {
     const struct mallinfo2 now = mallinfo2();
+    // Only the main thread has run: all of the heap lies below the break, in one piece.
+    heapBottom = static_cast<char*>(sbrk(0)) - now.arena;
     if (now.arena >= kStartHeapBytes) return;
     constexpr int kStartHeap = static_cast<int>(kStartHeapBytes);
     // Free room at the top of the heap is handed back to the system only beyond this.
@@ -37,11 +50,11 @@ void PopulateStartHeap() {
     std::free(grow);
     mallopt(M_MMAP_THRESHOLD, kDefaultMmapThreshold);
     mallopt(M_TOP_PAD, kDefaultTopPad);
-    char* const from = PageAbove(freeTop);
-    char* const to = static_cast<char*>(sbrk(0));
-    // A kernel without this call (before Linux 5.14) refuses it: the pages then come one by one,
-    // as they always did.
-    if (from < to) madvise(from, static_cast<std::size_t>(to - from), MADV_POPULATE_WRITE);
+    PopulateForWriting(PageAbove(freeTop), static_cast<char*>(sbrk(0)));
+}
+
+void RepopulateHeap() {
+    if (heapBottom) PopulateForWriting(PageBelow(heapBottom), static_cast<char*>(sbrk(0)));
 }
 
 }  // namespace slcy

@@ -18,4 +18,10 @@ inline constexpr std::size_t kStartHeapBytes = 1280 * 1024;
 // Call first thing in main(), while only one thread runs and little of the heap is in use.
 void PopulateStartHeap();
 
+// A child process forked by a library shares the heap's pages with the program, and each page
+// the program writes after the fork is a trap of its own again, even once the child is gone.
+// Call after such a fork, and after PopulateStartHeap: the whole heap is made the program's own
+// once more, in one call.
+void RepopulateHeap();
+
 }  // namespace slcy

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 #include <malloc.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -43,6 +46,44 @@ TEST(StartHeap, IsResidentAtTheStartUpsSizeAndLeavesTheLibrarysWaysAfterIt) {
     EXPECT_EQ(mallinfo2().hblks, mapped + 1);
     std::free(large);
     for (void* block : blocks) std::free(block);
+}
+
+// Writes one byte into each page of the blocks; returns the page faults that cost.
+long FaultsWriting(const std::vector<char*>& blocks, std::size_t bytes, char value) {
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    for (char* block : blocks)
+        for (std::size_t at = 0; at < bytes; at += page)
+            static_cast<char volatile*>(block)[at] = value;
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    return after.ru_minflt - before.ru_minflt;
+}
+
+void ForkAChildThatEndsAtOnce() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    ASSERT_GT(child, 0);
+    waitpid(child, nullptr, 0);
+}
+
+TEST(StartHeap, IsTheProgramsOwnAgainAfterAForkInOneCall) {
+    PopulateStartHeap();
+    constexpr std::size_t kBlockBytes = 16 * 1024;
+    std::vector<char*> blocks;
+    for (int n = 0; n < 32; ++n) blocks.push_back(static_cast<char*>(std::malloc(kBlockBytes)));
+    const long pages = static_cast<long>(blocks.size() * kBlockBytes / sysconf(_SC_PAGESIZE));
+    FaultsWriting(blocks, kBlockBytes, 1);
+
+    // After a fork, the pages are shared until each is written again...
+    ForkAChildThatEndsAtOnce();
+    EXPECT_GE(FaultsWriting(blocks, kBlockBytes, 2), pages / 2);
+    // ...unless the heap is taken back first.
+    ForkAChildThatEndsAtOnce();
+    RepopulateHeap();
+    EXPECT_LT(FaultsWriting(blocks, kBlockBytes, 3), pages / 8);
+    for (char* block : blocks) std::free(block);
 }
 
 }  // namespace
