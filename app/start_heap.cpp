@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace slcy {
 
@@ -54,7 +55,20 @@ void PopulateStartHeap() {
 }
 
 void RepopulateHeap() {
-    if (heapBottom) PopulateForWriting(PageBelow(heapBottom), static_cast<char*>(sbrk(0)));
+    if (!heapBottom) return;
+    char* const bottom = PageBelow(heapBottom);
+    char* const top = static_cast<char*>(sbrk(0));
+    // Only the pages in memory already: the rest of the heap stays as light as it is.
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const std::size_t pages = static_cast<std::size_t>(top - bottom) / page;
+    std::vector<unsigned char> inMemory(pages);
+    if (mincore(bottom, pages * page, inMemory.data()) != 0) return;
+    for (std::size_t run = 0; run < pages;) {
+        std::size_t end = run;
+        while (end < pages && (inMemory[end] & 1)) ++end;
+        PopulateForWriting(bottom + run * page, bottom + end * page);
+        run = end + 1;
+    }
 }
 
 }  // namespace slcy

@@ -19,9 +19,9 @@ inline constexpr std::size_t kStartHeapBytes = 1280 * 1024;
 void PopulateStartHeap();
 
 // A child process forked by a library shares the heap's pages with the program, and each page
-// the program writes after the fork is a trap of its own again, even once the child is gone.
-// Call after such a fork, and after PopulateStartHeap: the whole heap is made the program's own
-// once more, in one call.
+// the program writes after the fork is a trip into the kernel of its own again, even once the
+// child is gone. Call after such a fork, and after PopulateStartHeap: the heap's pages in memory
+// are made the program's own once more, in one call; no page is added.
 void RepopulateHeap();
 
 }  // namespace slcy
