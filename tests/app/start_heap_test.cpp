@@ -70,9 +70,9 @@ void ForkAChildThatEndsAtOnce() {
 
 TEST(StartHeap, IsTheProgramsOwnAgainAfterAForkInOneCall) {
     PopulateStartHeap();
-    constexpr std::size_t kBlockBytes = 16 * 1024;
-    std::vector<char*> blocks;
-    for (int n = 0; n < 32; ++n) blocks.push_back(static_cast<char*>(std::malloc(kBlockBytes)));
+    constexpr std::size_t kBlockBytes = std::size_t{16} * 1024;
+    std::vector<char*> blocks(32);
+    for (char*& block : blocks) block = static_cast<char*>(std::malloc(kBlockBytes));
     const long pages = static_cast<long>(blocks.size() * kBlockBytes / sysconf(_SC_PAGESIZE));
     FaultsWriting(blocks, kBlockBytes, 1);
 
