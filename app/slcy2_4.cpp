@@ -14,6 +14,7 @@
 #include "Main.h"
 #include "first_paint.h"
 #include "hh_funcs.h"
+#include "session_bus.h"
 #include "stall_probe.h"
 #include "start_heap.h"
 #include "window_registry.h"
@@ -28,6 +29,9 @@ int main(int argc, char* argv[]) {
     // arena of its own for each thread that ever allocated, keeps what was freed for reuse.
     mallopt(M_ARENA_MAX, 1);
     PopulateStartHeap();
+    // Where no session bus can be found, the bus library would fork to look for one when the
+    // screen readers' bridge is made (session_bus.h); it is told so while one thread runs.
+    const bool no_session_bus = NameRefusedSessionBusIfNoneMayBeFound();
     // Connecting to the window system keeps this thread busy for tens of milliseconds; the
     // fonts are made ready on another core meanwhile. The first lettering would otherwise read
     // the font configuration and then list every font of the system, on this thread, just
@@ -59,6 +63,7 @@ int main(int argc, char* argv[]) {
         WindowRegistry windows;
         TMainForm& main_form = windows.CreateMainWindow(program_directory);
         fonts.join();
+        if (no_session_bus) ClearRefusedSessionBus();  // the bridge is made; one thread reads
         QuitAfterFirstPaintIfAsked(main_form.box);
 
         StartStallProbeIfAsked();  // its first gap is the main window's showing
