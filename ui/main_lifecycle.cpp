@@ -10,6 +10,7 @@
 #include "game_settings.h"
 #include "hh_funcs.h"
 #include "progress_flow.h"
+#include "screen/backing_store.h"
 #include "screen/frame_extents.h"
 #include "screen/show_effect.h"
 #include "texts.h"
@@ -50,9 +51,15 @@ void TMainForm::showEvent(QShowEvent* event) {
             this, [this](QMargins known) { RestoreMainWindowPlacement(this, known); });
         PlayExplodingRectangles(geometry().marginsAdded(frame));
         // Once the window is handed to the window system, this thread only waits until it is
-        // mapped and may be painted: the captions' lettering is made ready meanwhile.
+        // mapped and may be painted: the captions' lettering and the pixels the window is
+        // painted into are made ready meanwhile.
         QMetaObject::invokeMethod(
-            this, [this] { PrepareCaptionLettering(*this); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                PrepareCaptionLettering(*this);
+                PrepareBackingStore(*this);
+            },
+            Qt::QueuedConnection);
     }
     QWidget::showEvent(event);
     exposed_ = true;

@@ -1,6 +1,11 @@
 // The main window as the player meets it: presses on the board, the buttons, the texts.
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <QBackingStore>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +14,7 @@
 #include <fstream>
 
 #include "TwiceSizeArt.h"
+#include "screen/backing_store.h"
 #include "sound_noting_window.h"
 #include "test_levels.h"
 #include "texts.h"
@@ -185,6 +191,28 @@ TEST_F(MainWindow, ShowingTheBoardStartsNoWorkerThreads) {
     }
     EXPECT_FALSE(names.contains(QStringLiteral("Thread (pooled)")))
         << names.join(u',').toStdString();
+}
+
+// The pixels a window is painted into are the window's size and in memory, for writing, before
+// its first paint: the paint does not stop at each page to have it brought in.
+TEST(WindowPixels, AreInMemoryBeforeTheFirstPaint) {
+    // A block this large then comes fresh from the system, none of its pages in memory yet.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    QWidget window;
+    window.resize(500, 366);
+    window.show();  // no event handled: not painted
+    PrepareBackingStore(window);
+    const auto* image = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->size(), window.size() * window.devicePixelRatio());
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<std::uintptr_t>(image->constBits());
+    const std::uintptr_t first = begin - begin % page;
+    const std::size_t length = begin + static_cast<std::size_t>(image->sizeInBytes()) - first;
+    std::vector<unsigned char> resident((length + page - 1) / page);
+    ASSERT_EQ(mincore(reinterpret_cast<void*>(first), length, resident.data()), 0);
+    EXPECT_EQ(std::count_if(resident.begin(), resident.end(), [](unsigned char r) { return !(r & 1); }), 0)
+        << "of " << resident.size() << " pages";
 }
 
 // Run with QT_SCALE_FACTOR=2 (ctest main_window_at_scale_2): the window draws with the art at
