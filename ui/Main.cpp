@@ -52,6 +52,8 @@ void TMainForm::ConnectHandlers() {
     connect(box, &PaintBox::clicked, this, &TMainForm::boxClick);
     connect(PauseText, &ClickLabel::clicked, this, &TMainForm::boxClick);
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
+    start_step_.setSingleShot(true);
+    connect(&start_step_, &QTimer::timeout, this, &TMainForm::TakeStartStep);
     connect(NewGameBtn, &QToolButton::clicked, this, &TMainForm::NewGameBtnClick);
     connect(RestartBtn, &QToolButton::clicked, this, &TMainForm::RestartBtnClick);
     connect(PauseBtn, &QToolButton::clicked, this, &TMainForm::Pause);

@@ -3,6 +3,7 @@
 // every event to the rules. Its start-up and close are in main_lifecycle.cpp.
 #pragma once
 
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
@@ -106,6 +107,8 @@ protected:
 private:
     void ConnectHandlers();
     void StartDialogsOncePainted();
+    // The dialogs made, then the first activation: each its own turn of the event loop.
+    void TakeStartStep();
 
     WindowRegistry& windows_;
     SpriteSheets sheets_;
@@ -120,6 +123,7 @@ private:
     bool level_drawn_ = false;  // by the game, which draws every level from its background up
     bool board_painted_ = false;
     bool start_dialogs_due_ = false;  // the first activation, or the first showing, has come
+    QTimer start_step_;  // of no interval: due at the loop's next turn
 };
 
 }  // namespace slcy

@@ -80,16 +80,27 @@ void TMainForm::changeEvent(QEvent* event) {
 // soon as it can, and the splash a moment later in front of it, not in front of an empty frame.
 void TMainForm::StartDialogsOncePainted() {
     start_dialogs_due_ = true;
-    if (board_painted_)
-        QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+    if (board_painted_) start_step_.start();
+}
+
+// After the board's paint, the dialogs are made, and then the splash is shown, each at a turn
+// of the event loop of its own: the loop is never held by all three at once, and the input
+// and the window system's news that came meanwhile are handled between them. (A queued call
+// would run in the same turn as the paint.)
+void TMainForm::TakeStartStep() {
+    if (!windows_.DialogsMade()) {
+        windows_.CreateDialogs();
+        start_step_.start();
+        return;
+    }
+    FormActivate();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box && event->type() == QEvent::Paint && !board_painted_) {
         board_painted_ = true;
-        // Queued, so that the board's pixels go to the window system first.
-        if (start_dialogs_due_)
-            QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+        // At a later turn, so that the board's pixels go to the window system first.
+        if (start_dialogs_due_) start_step_.start();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -46,6 +46,7 @@ public:
     // by the first call or the first dialog asked for. Every picture the start-up reads has then
     // been read, and the pages of the program that held them are handed back.
     void CreateDialogs();
+    bool DialogsMade() const { return splash_ != nullptr; }
 
     TMainForm& MainForm() const;
     TSplash& Splash();
