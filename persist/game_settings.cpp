@@ -5,13 +5,13 @@
 namespace slcy {
 
 GameSettings ReadGameSettings() {
+    const SettingsReader stored(kSettingsSection);  // one opening of the store for them all
     GameSettings s;
-    s.Language = GetSettingInt(kSettingsSection, kLanguageKey, kLanguageDefault);
-    s.Level = GetSettingInt(kSettingsSection, kLevelKey, kLevelDefault);
-    s.ProgressPath = GetSettingText(kSettingsSection, kProgressPathKey, {}).toStdString();
-    s.Position = {GetSettingInt(kSettingsSection, kLeftKey, kLeftDefault),
-                  GetSettingInt(kSettingsSection, kTopKey, kTopDefault)};
-    s.Sound = GetSettingBool(kSettingsSection, kSoundKey, kSoundDefault);
+    s.Language = stored.Int(kLanguageKey, kLanguageDefault);
+    s.Level = stored.Int(kLevelKey, kLevelDefault);
+    s.ProgressPath = stored.Text(kProgressPathKey, {}).toStdString();
+    s.Position = {stored.Int(kLeftKey, kLeftDefault), stored.Int(kTopKey, kTopDefault)};
+    s.Sound = stored.Bool(kSoundKey, kSoundDefault);
     return s;
 }
 

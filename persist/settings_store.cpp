@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <memory>
 
 namespace slcy {
 
@@ -20,18 +21,13 @@ const QString kApplication = QStringLiteral("Sluicery/V2");
 
 // The store as one operation sees it. Fallbacks are off: only the game's own file counts,
 // never an organisation-wide or system-wide one.
-class OpenStore {
-public:
-    explicit OpenStore(const QString& section)
-        : settings_(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication) {
-        settings_.setFallbacksEnabled(false);
-        settings_.beginGroup(section);
-    }
-    QSettings* operator->() { return &settings_; }
-
-private:
-    QSettings settings_;
-};
+std::unique_ptr<QSettings> OpenStore(const QString& section) {
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             kOrganization, kApplication);
+    store->setFallbacksEnabled(false);
+    store->beginGroup(section);
+    return store;
+}
 
 // Which file is on disk under the store's name. QSettings writes a whole new file and renames
 // it over the old one, so a write that reached the disk always changes this; a write that
@@ -70,9 +66,8 @@ qint64 LargestNewStore(const QString& storeFile, const QString& section, const Q
     return QFileInfo(storeFile).size() + 6 * text + 64;
 }
 
-std::optional<QString> StoredText(const QString& section, const QString& key) {
-    OpenStore store(section);
-    const QVariant value = store->value(key);
+std::optional<QString> StoredText(const QSettings& store, const QString& key) {
+    const QVariant value = store.value(key);
     switch (value.typeId()) {
     case QMetaType::QString:
         return value.toString();
@@ -88,7 +83,7 @@ std::optional<QString> StoredText(const QString& section, const QString& key) {
 
 // Sets `key` to `value`, or removes it when there is no value.
 bool StoreText(const QString& section, const QString& key, const std::optional<QString>& value) {
-    OpenStore store(section);
+    const std::unique_ptr<QSettings> store = OpenStore(section);
     const bool had = store->contains(key);
     if (!value && !had) return true;
     const QVariant before = store->value(key);
@@ -130,18 +125,34 @@ std::optional<std::int32_t> SettingTextToInt(const QString& text) {
     return number;
 }
 
-std::int32_t GetSettingInt(const QString& section, const QString& key, std::int32_t fallback) {
-    const std::optional<QString> text = StoredText(section, key);
+SettingsReader::SettingsReader(const QString& section) : store_(OpenStore(section)) {}
+
+SettingsReader::~SettingsReader() = default;
+
+std::int32_t SettingsReader::Int(const QString& key, std::int32_t fallback) const {
+    const std::optional<QString> text = StoredText(*store_, key);
     if (!text) return fallback;
     return SettingTextToInt(*text).value_or(fallback);
 }
 
+bool SettingsReader::Bool(const QString& key, bool fallback) const {
+    return Int(key, fallback ? 1 : 0) != 0;
+}
+
+QString SettingsReader::Text(const QString& key, const QString& fallback) const {
+    return StoredText(*store_, key).value_or(fallback);
+}
+
+std::int32_t GetSettingInt(const QString& section, const QString& key, std::int32_t fallback) {
+    return SettingsReader(section).Int(key, fallback);
+}
+
 bool GetSettingBool(const QString& section, const QString& key, bool fallback) {
-    return GetSettingInt(section, key, fallback ? 1 : 0) != 0;
+    return SettingsReader(section).Bool(key, fallback);
 }
 
 QString GetSettingText(const QString& section, const QString& key, const QString& fallback) {
-    return StoredText(section, key).value_or(fallback);
+    return SettingsReader(section).Text(key, fallback);
 }
 
 bool PutSettingInt(const QString& section, const QString& key, std::int32_t value) {

@@ -14,7 +14,10 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
+
+class QSettings;
 
 namespace slcy {
 
@@ -31,6 +34,20 @@ std::int32_t GetSettingInt(const QString& section, const QString& key, std::int3
 bool GetSettingBool(const QString& section, const QString& key, bool fallback);
 // A missing value gives `fallback`; a value that is there but empty gives "".
 QString GetSettingText(const QString& section, const QString& key, const QString& fallback);
+
+// Several values of one section at one opening of the store, as they stood at that moment;
+// each is read as the functions above read it.
+class SettingsReader {
+public:
+    explicit SettingsReader(const QString& section);
+    ~SettingsReader();
+    std::int32_t Int(const QString& key, std::int32_t fallback) const;
+    bool Bool(const QString& key, bool fallback) const;
+    QString Text(const QString& key, const QString& fallback) const;
+
+private:
+    std::unique_ptr<QSettings> store_;
+};
 
 // Each returns true when the value reached the disk. On false (folder or file not writable,
 // disk full, a directory where the file should be) the file on disk is unchanged.
