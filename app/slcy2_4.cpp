@@ -3,8 +3,8 @@
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
-#include <QAccessible>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <csignal>
@@ -37,21 +37,18 @@ int main(int argc, char* argv[]) {
     // the font configuration and then list every font of the system, on this thread, just
     // before the first paint; the list needs the application, and the main window is being
     // built while it is made.
+    // The screen readers' bridge, made when the window's making first tells it something,
+    // connects to the session bus before it returns: round trips to the bus, mostly waiting.
+    // The other thread connects first, so that the making finds the bus connected.
     std::latch application_made(1);
     std::jthread fonts([&application_made] {
         FcInit();
         application_made.wait();
+        QDBusConnection::sessionBus();
         QFontDatabase::families();
     });
     QApplication app(argc, argv);
     application_made.count_down();
-    // The screen readers' bridge connects to the session bus when it is first asked, which the
-    // main window's making would otherwise do halfway. Where no bus is known, the bus library
-    // first forks a process to look for one, and after a fork every page of the heap written
-    // again is a trip into the kernel of its own. Asked now, the wait for the bus overlaps the
-    // listing of the fonts, and the heap is made the program's own again in one call.
-    QAccessible::isActive();
-    RepopulateHeap();
     QApplication::setApplicationName(QStringLiteral("Sluicery"));
 
     // The program's own files lie beside it; a symbolic link to the program is followed.
@@ -63,7 +60,11 @@ int main(int argc, char* argv[]) {
         WindowRegistry windows;
         TMainForm& main_form = windows.CreateMainWindow(program_directory);
         fonts.join();
-        if (no_session_bus) ClearRefusedSessionBus();  // the bridge is made; one thread reads
+        if (no_session_bus) ClearRefusedSessionBus();  // the bus was looked for; one thread reads
+        // Where no bus was known, the bus library forked a process to look for one, and after a
+        // fork every page of the heap written again is a trip into the kernel of its own: the
+        // heap is made the program's own again in one call.
+        RepopulateHeap();
         QuitAfterFirstPaintIfAsked(main_form.box);
 
         StartStallProbeIfAsked();  // its first gap is the main window's showing
