@@ -206,11 +206,11 @@ TEST(WindowPixels, AreInMemoryBeforeTheFirstPaint) {
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->size(), window.size() * window.devicePixelRatio());
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto begin = reinterpret_cast<std::uintptr_t>(image->constBits());
-    const std::uintptr_t first = begin - begin % page;
-    const std::size_t length = begin + static_cast<std::size_t>(image->sizeInBytes()) - first;
+    const uchar* const bits = image->constBits();
+    const std::size_t intoPage = reinterpret_cast<std::uintptr_t>(bits) % page;
+    const std::size_t length = intoPage + static_cast<std::size_t>(image->sizeInBytes());
     std::vector<unsigned char> resident((length + page - 1) / page);
-    ASSERT_EQ(mincore(reinterpret_cast<void*>(first), length, resident.data()), 0);
+    ASSERT_EQ(mincore(const_cast<uchar*>(bits - intoPage), length, resident.data()), 0);
     EXPECT_EQ(std::count_if(resident.begin(), resident.end(), [](unsigned char r) { return !(r & 1); }), 0)
         << "of " << resident.size() << " pages";
 }

@@ -23,13 +23,12 @@ void PrepareBackingStore(QWidget& window) {
     const auto* const image = dynamic_cast<const QImage*>(store->paintDevice());
     if (!image || image->isNull()) return;
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto begin = reinterpret_cast<std::uintptr_t>(image->constBits());
-    const std::uintptr_t first = begin - begin % page;
+    const uchar* const bits = image->constBits();
+    const std::size_t intoPage = reinterpret_cast<std::uintptr_t>(bits) % page;
     // A kernel without this call (before Linux 5.14) refuses it: the first paint then touches
     // the pages one by one, as it always did. The pixels themselves are left as they are.
-    madvise(reinterpret_cast<void*>(first),
-            static_cast<std::size_t>(begin + static_cast<std::uintptr_t>(image->sizeInBytes()) - first),
-            MADV_POPULATE_WRITE);
+    madvise(const_cast<uchar*>(bits - intoPage),
+            intoPage + static_cast<std::size_t>(image->sizeInBytes()), MADV_POPULATE_WRITE);
 }
 
 }  // namespace slcy
