@@ -15,9 +15,9 @@ bool SessionBusMayBeFound();
 
 // Where no session bus may be found, names one the bus library refuses at once, and returns
 // true; the bridge then starts without a bus, as it would after the search. Call before any
-// other thread runs, and take the name back with ClearRefusedSessionBus() once the bridge is
-// made and no other thread reads the environment, so that programs the game starts later get
-// the environment as it was given.
+// other thread runs, and take the name back with ClearRefusedSessionBus() once the bus has
+// been asked for and no other thread reads the environment, so that programs the game starts
+// later get the environment as it was given.
 bool NameRefusedSessionBusIfNoneMayBeFound();
 void ClearRefusedSessionBus();
 

@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     mallopt(M_ARENA_MAX, 1);
     PopulateStartHeap();
     // Where no session bus can be found, the bus library would fork to look for one when the
-    // screen readers' bridge is made (session_bus.h); it is told so while one thread runs.
+    // bus is first asked for (session_bus.h); it is told so while one thread runs.
     const bool no_session_bus = NameRefusedSessionBusIfNoneMayBeFound();
     // Connecting to the window system keeps this thread busy for tens of milliseconds; the
     // fonts are made ready on another core meanwhile. The first lettering would otherwise read
