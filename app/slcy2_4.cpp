@@ -61,9 +61,9 @@ int main(int argc, char* argv[]) {
         TMainForm& main_form = windows.CreateMainWindow(program_directory);
         fonts.join();
         if (no_session_bus) ClearRefusedSessionBus();  // the bus was looked for; one thread reads
-        // Where no bus was known, the bus library forked a process to look for one, and after a
-        // fork every page of the heap written again is a trip into the kernel of its own: the
-        // heap is made the program's own again in one call.
+        // Where no bus was known but dbus-launch is installed, the bus library forked a process
+        // to find one, and after a fork every page of the heap written again is a trip into the
+        // kernel of its own: the heap is made the program's own again in one call.
         RepopulateHeap();
         QuitAfterFirstPaintIfAsked(main_form.box);
 
